@@ -1,0 +1,11 @@
+// Entry point of every GoogleTest program: runs the tests, then checks that no working file
+// ("vsk*.tmp") was left in the temporary directory by them.
+#include <gtest/gtest.h>
+
+#include "support/TempDirGuard.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new vesk::test::LeftoverFileCheck());
+    return RUN_ALL_TESTS();
+}
