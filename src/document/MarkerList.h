@@ -1,0 +1,47 @@
+// The markers of one document state, in position order, with a cursor on the current marker.
+// Markers are numbered 1..Count() in list order. A copy owns copies of every marker.
+//
+// The order is established only by InsertSorted: changing a marker's position through Current()
+// does not move it, so numbers stay until the next insert.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "document/MarkerRecord.h"
+
+namespace vesk {
+
+class MarkerList {
+public:
+    using const_iterator = std::vector<MarkerRecord>::const_iterator;
+
+    // Inserts a copy after the markers that lie before it (see the .cpp for ties) and makes it
+    // the current marker.
+    void InsertSorted(const MarkerRecord& marker);
+    // Removes the current marker; the next one becomes current, or the previous one when the
+    // last was removed. Nothing on an empty list.
+    void DeleteCurrent();
+    void Clear();
+    // Makes marker number (clamped to [1, Count()]) current; nothing on an empty list.
+    void GoTo(int32_t number);
+
+    int32_t Count() const { return static_cast<int32_t>(markers_.size()); }
+    bool Empty() const { return markers_.empty(); }
+    // 1-based number of the current marker; 0 when the list is empty.
+    int32_t CurrentNumber() const { return current_; }
+    // The current marker, or nullptr when the list is empty. Valid until the list changes.
+    MarkerRecord* Current() { return current_ > 0 ? &markers_[current_ - 1] : nullptr; }
+    const MarkerRecord* Current() const { return current_ > 0 ? &markers_[current_ - 1] : nullptr; }
+
+    const_iterator begin() const { return markers_.begin(); }
+    const_iterator end() const { return markers_.end(); }
+
+    bool operator==(const MarkerList&) const = default;
+
+private:
+    std::vector<MarkerRecord> markers_;
+    int32_t current_ = 0;  // 1-based, 0 when empty
+};
+
+}  // namespace vesk
