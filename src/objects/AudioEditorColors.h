@@ -1,0 +1,75 @@
+// The colours of the picture (OLE_COLOR, 0x00BBGGRR). Each put stores the value and asks the
+// control for the redraw that colour needs: new pens, a new background, or only a redraw.
+#pragma once
+
+#include <array>
+
+#include "control/typelib/Bindings.h"
+#include "objects/EditorHost.h"
+#include "platform/automation/DispatchImpl.h"
+
+namespace vesk {
+
+// The colours in the order of the interface.
+enum class EditorColor {
+    Font,
+    SelectDigitalWaveform,
+    SelectCenterLine,
+    SelectBackground,
+    SelectAnalogWaveform,
+    Scales,
+    PlayCursor,
+    Grid,
+    DigitalWaveform,
+    Cursor,
+    CenterLine,
+    Boundary,
+    Background,
+    AnalogWaveform,
+    CueMarker,
+    RangeMarker,
+    RangeMarkerBackground,
+    Count
+};
+
+class AudioEditorColors : public RefCounted, public DispatchImpl<IAudioEditorColors> {
+public:
+    AudioEditorColors();
+    VESK_IUNKNOWN_IMPL(AudioEditorColors, IAudioEditorColors, IDispatch)
+
+    void SetHost(EditorHost* host) { host_ = host; }
+    OLE_COLOR Color(EditorColor which) const { return colors_[static_cast<size_t>(which)]; }
+    // The default of a colour (the system button face for Scales).
+    static OLE_COLOR DefaultColor(EditorColor which);
+
+#define VESK_COLOR_ACCESSORS(Name)                                                      \
+    HRESULT get_##Name(OLE_COLOR* value) override { return Get(EditorColor::Name, value); } \
+    HRESULT put_##Name(OLE_COLOR value) override { return Put(EditorColor::Name, value); }
+    VESK_COLOR_ACCESSORS(Font)
+    VESK_COLOR_ACCESSORS(SelectDigitalWaveform)
+    VESK_COLOR_ACCESSORS(SelectCenterLine)
+    VESK_COLOR_ACCESSORS(SelectBackground)
+    VESK_COLOR_ACCESSORS(SelectAnalogWaveform)
+    VESK_COLOR_ACCESSORS(Scales)
+    VESK_COLOR_ACCESSORS(PlayCursor)
+    VESK_COLOR_ACCESSORS(Grid)
+    VESK_COLOR_ACCESSORS(DigitalWaveform)
+    VESK_COLOR_ACCESSORS(Cursor)
+    VESK_COLOR_ACCESSORS(CenterLine)
+    VESK_COLOR_ACCESSORS(Boundary)
+    VESK_COLOR_ACCESSORS(Background)
+    VESK_COLOR_ACCESSORS(AnalogWaveform)
+    VESK_COLOR_ACCESSORS(CueMarker)
+    VESK_COLOR_ACCESSORS(RangeMarker)
+    VESK_COLOR_ACCESSORS(RangeMarkerBackground)
+#undef VESK_COLOR_ACCESSORS
+
+private:
+    HRESULT Get(EditorColor which, OLE_COLOR* value) const;
+    HRESULT Put(EditorColor which, OLE_COLOR value);
+
+    EditorHost* host_ = nullptr;
+    std::array<OLE_COLOR, static_cast<size_t>(EditorColor::Count)> colors_;
+};
+
+}  // namespace vesk

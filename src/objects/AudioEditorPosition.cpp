@@ -1,0 +1,213 @@
+#include "objects/AudioEditorPosition.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vesk {
+
+namespace {
+
+// value × numerator ÷ denominator with a 64-bit product, rounded to the nearest integer
+// (halves away from zero); -1 when the denominator is 0.
+int32_t MulDiv(int32_t value, int32_t numerator, int32_t denominator) {
+    if (denominator == 0) return -1;
+    long double exact = static_cast<long double>(value) * numerator / denominator;
+    long double rounded = std::round(exact);
+    if (rounded > INT32_MAX || rounded < INT32_MIN) return -1;
+    return static_cast<int32_t>(rounded);
+}
+
+template <class T>
+HRESULT Answer(T* out, T value) {
+    if (!out) return E_POINTER;
+    *out = value;
+    return S_OK;
+}
+
+}  // namespace
+
+int32_t AudioEditorPosition::BytesPerFrame() const {
+    int32_t channels = host_ ? host_->DocumentChannels() : 1;
+    return 2 * std::max(channels, 1);
+}
+
+int32_t AudioEditorPosition::ToBytes(const DocState& state, int32_t frames) const {
+    int64_t bytes = static_cast<int64_t>(frames) * BytesPerFrame();
+    return static_cast<int32_t>(std::clamp<int64_t>(bytes, 0, state.totalBytes));
+}
+
+HRESULT AudioEditorPosition::ReadFrames(int32_t* value, const DocState::PerZoomLevel DocState::*field) {
+    const DocState* state = State();
+    if (!state) return Answer(value, 0);
+    // Positions are unsigned at the interface: a byte offset is never negative.
+    uint32_t bytes = static_cast<uint32_t>((state->*field)[state->zoomLevel]);
+    return Answer(value, static_cast<int32_t>(bytes / static_cast<uint32_t>(BytesPerFrame())));
+}
+
+void AudioEditorPosition::ShowSelectionAgain() {
+    if (!host_) return;
+    host_->UpdateSelectionColumns();
+    host_->Redraw();
+}
+
+void AudioEditorPosition::LeaveWholeView(DocState& state) {
+    if (state.zoomLevel != 0) return;
+    state.zoomLevel = 1;
+    state.startView[1] = state.startView[0];
+    state.endView[1] = state.endView[0];
+    state.startSelect[1] = state.startSelect[0];
+    state.endSelect[1] = state.endSelect[0];
+}
+
+HRESULT AudioEditorPosition::get_StartSelect(int32_t* value) { return ReadFrames(value, &DocState::startSelect); }
+HRESULT AudioEditorPosition::get_EndSelect(int32_t* value) { return ReadFrames(value, &DocState::endSelect); }
+HRESULT AudioEditorPosition::get_StartView(int32_t* value) { return ReadFrames(value, &DocState::startView); }
+HRESULT AudioEditorPosition::get_EndView(int32_t* value) { return ReadFrames(value, &DocState::endView); }
+
+HRESULT AudioEditorPosition::put_StartSelect(int32_t value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    int32_t b = ToBytes(*state, value);
+    int32_t& start = state->startSelect[state->zoomLevel];
+    int32_t& end = state->endSelect[state->zoomLevel];
+    if (!state->selected || b >= end) {
+        start = end = b;  // the cursor moves there
+    } else {
+        start = b;
+    }
+    ShowSelectionAgain();
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::put_EndSelect(int32_t value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    int32_t b = ToBytes(*state, value);
+    int32_t& start = state->startSelect[state->zoomLevel];
+    int32_t& end = state->endSelect[state->zoomLevel];
+    if (!state->selected) {
+        start = end = b;
+    } else if (b <= start) {
+        end = start;  // the old start becomes the end
+        start = b;
+    } else {
+        end = b;
+    }
+    ShowSelectionAgain();
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::put_StartView(int32_t value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    int32_t b = ToBytes(*state, value);
+    if (b == state->startView[state->zoomLevel]) return S_OK;
+    LeaveWholeView(*state);
+    int32_t& start = state->startView[state->zoomLevel];
+    int32_t& end = state->endView[state->zoomLevel];
+    if (b >= end) {
+        start = end;
+        end = b;
+    } else {
+        start = b;
+    }
+    if (host_) host_->RecomputeCurrentView();
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::put_EndView(int32_t value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    int32_t b = ToBytes(*state, value);
+    if (b == state->endView[state->zoomLevel]) return S_OK;
+    LeaveWholeView(*state);
+    int32_t& start = state->startView[state->zoomLevel];
+    int32_t& end = state->endView[state->zoomLevel];
+    if (b <= start) {
+        end = start;
+        start = b;
+    } else {
+        end = b;
+    }
+    if (host_) host_->RecomputeCurrentView();
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::get_Selected(VARIANT_BOOL* value) {
+    const DocState* state = State();
+    return Answer<VARIANT_BOOL>(value, state ? state->selected : 0);
+}
+
+HRESULT AudioEditorPosition::put_Selected(VARIANT_BOOL value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    state->selected = value;
+    ShowSelectionAgain();
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::get_TotalSamples(int32_t* value) {
+    const DocState* state = State();
+    return Answer(value, state ? state->totalBytes / BytesPerFrame() : 0);
+}
+
+HRESULT AudioEditorPosition::get_CurrentPosition(int32_t* value) {
+    const DocState* state = State();
+    if (!state) return Answer(value, 0);
+    bool busy = host_ && host_->Status() != 0;
+    int32_t bytes = busy ? state->playPosition : state->startSelect[state->zoomLevel];
+    return Answer(value, bytes / BytesPerFrame());
+}
+
+HRESULT AudioEditorPosition::put_CurrentPosition(int32_t value) {
+    DocState* state = State();
+    if (!state) return S_OK;
+    int32_t b = ToBytes(*state, value);
+    int32_t& start = state->startSelect[state->zoomLevel];
+    int32_t& end = state->endSelect[state->zoomLevel];
+    if (!state->selected) {
+        start = end = b;
+    } else if (b >= end) {
+        start = end;  // the old end becomes the start
+        end = b;
+    } else {
+        start = b;
+    }
+    if (!host_) return S_OK;
+    host_->UpdateSelectionColumns();
+    if (host_->Status() != 0) {
+        host_->RestartPlayback();
+    } else {
+        host_->RenderBackground();
+        host_->Redraw();
+    }
+    return S_OK;
+}
+
+HRESULT AudioEditorPosition::SecToSamples(int32_t Millisec, int32_t* result) {
+    int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
+    return Answer(result, MulDiv(Millisec, frequency, 1000));
+}
+
+HRESULT AudioEditorPosition::SamplesToSec(int32_t Samples, int32_t* result) {
+    int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
+    return Answer(result, MulDiv(Samples, 1000, frequency));
+}
+
+HRESULT AudioEditorPosition::GoToMarker(int32_t Num) {
+    DocState* state = State();
+    if (!state || state->markers.Empty()) return S_OK;
+    int32_t index = std::clamp(Num, 1, state->markers.Count()) - 1;
+    const MarkerRecord& marker = *(state->markers.begin() + index);
+    int64_t start = static_cast<int64_t>(marker.positionFrames) * BytesPerFrame();
+    int64_t end = start + static_cast<int64_t>(marker.lengthFrames) * BytesPerFrame();
+    int32_t& selStart = state->startSelect[state->zoomLevel];
+    int32_t& selEnd = state->endSelect[state->zoomLevel];
+    selStart = static_cast<int32_t>(std::min<int64_t>(start, state->totalBytes));
+    selEnd = static_cast<int32_t>(std::min<int64_t>(end, state->totalBytes));
+    state->selected = selStart != selEnd ? 1 : 0;
+    ShowSelectionAgain();
+    return S_OK;
+}
+
+}  // namespace vesk
