@@ -1,0 +1,246 @@
+#include "control/AudioEditor.h"
+
+#include "components/ComponentNames.h"
+#include "control/typelib/TypeLibrary.h"
+#include "platform/io/TempFile.h"
+
+namespace vesk {
+
+namespace {
+
+// Creates a registered class and returns its implementation object. A registration that
+// yields another implementation counts as missing: the control needs its own sub-objects.
+template <class Concrete, class Interface>
+ComPtr<Concrete> CreateOwn(ClassRegistry& registry, std::string_view name) {
+    ComPtr<Interface> object = registry.Create<Interface>(name);
+    return ComPtr<Concrete>(dynamic_cast<Concrete*>(object.get()));
+}
+
+}  // namespace
+
+AudioEditor::AudioEditor(ControlServices services)
+    : services_(services), events_(MakeCom<ConnectionPoint>(IID_IAudioEditorEvents)) {
+    tempDirectory_ = SystemTempDirectory();
+    tempFileName_ = tempDirectory_ + kClipboardFileName;
+}
+
+AudioEditor::~AudioEditor() {
+    Close();
+    if (position_) History().Clear();
+    ReleaseEverything();
+}
+
+void AudioEditor::ReleaseEverything() {
+    playerSink_.Disconnect();
+    recordSink_.Disconnect();
+    transformSink_.Disconnect();
+    if (channelObject_) channelObject_->SetHost(nullptr);
+    if (markers_) markers_->SetHost(nullptr);
+    if (position_) position_->SetHost(nullptr);
+    if (fileInfo_) fileInfo_->SetHost(nullptr);
+    if (recorder_) recorder_->SetHost(nullptr);
+    scaleX_.reset();
+    scaleY_.reset();
+    colors_.reset();
+    deviceInput_.reset();
+    deviceOutput_.reset();
+    fileInfo_.reset();
+    markers_.reset();
+    position_.reset();
+    channelObject_.reset();
+    recorder_.reset();
+    lameEncoder_.reset();
+    player_.reset();
+    recordComponent_.reset();
+    fileComponent_.reset();
+    transform_.reset();
+    events_->UnadviseAll();
+}
+
+HRESULT AudioEditor::QueryInterface(const IID& iid, void** object) {
+    if (!object) return E_POINTER;
+    if (iid == IUnknown::kIid || iid == IDispatch::kIid || iid == IAudioEditor::kIid) {
+        *object = static_cast<IAudioEditor*>(this);
+    } else if (iid == IConnectionPointContainer::kIid) {
+        *object = static_cast<IConnectionPointContainer*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+HRESULT AudioEditor::FindConnectionPoint(const IID& iid, IConnectionPoint** point) {
+    if (!point) return E_POINTER;
+    *point = nullptr;
+    if (iid != IID_IAudioEditorEvents) return CONNECT_E_NOCONNECTION;
+    *point = events_.get();
+    events_->AddRef();
+    return S_OK;
+}
+
+// ---- Start-up ----
+
+HRESULT AudioEditor::Fail(const std::string& className, HRESULT hr) {
+    services_.messageBox->Show(className + " is not registered.", kCaption, MessageIcon::StopSign);
+    return Failed(hr) ? hr : REGDB_E_CLASSNOTREG;
+}
+
+HRESULT AudioEditor::CreateSubObjects() {
+    ClassRegistry& registry = *services_.registry;
+    scaleX_ = registry.Create<IAudioEditorScale>("AudioEditorScale");
+    if (!scaleX_) return Fail("AudioEditorScale", REGDB_E_CLASSNOTREG);
+    scaleY_ = registry.Create<IAudioEditorScale>("AudioEditorScale");
+    if (!scaleY_) return Fail("AudioEditorScale", REGDB_E_CLASSNOTREG);
+    colors_ = registry.Create<IAudioEditorColors>("AudioEditorColors");
+    if (!colors_) return Fail("AudioEditorColors", REGDB_E_CLASSNOTREG);
+    deviceInput_ = CreateOwn<AudioEditorDevice, IAudioEditorDevice>(registry, "AudioEditorDevice");
+    deviceOutput_ = CreateOwn<AudioEditorDevice, IAudioEditorDevice>(registry, "AudioEditorDevice");
+    if (!deviceInput_ || !deviceOutput_) return Fail("AudioEditorDevice", REGDB_E_CLASSNOTREG);
+    fileInfo_ = CreateOwn<AudioEditorFileInfo, IAudioEditorFileInfo>(registry, "AudioEditorFileInfo");
+    if (!fileInfo_) return Fail("AudioEditorFileInfo", REGDB_E_CLASSNOTREG);
+    position_ = CreateOwn<AudioEditorPosition, IAudioEditorPosition>(registry, "AudioEditorPosition");
+    if (!position_) return Fail("AudioEditorPosition", REGDB_E_CLASSNOTREG);
+    channelObject_ = CreateOwn<AudioEditorChannel, IAudioEditorChannel>(registry, "AudioEditorChannels");
+    if (!channelObject_) return Fail("AudioEditorChannels", REGDB_E_CLASSNOTREG);
+    markers_ = CreateOwn<AudioEditorMarkers, IAudioEditorMarkers>(registry, "AudioEditorMarkers");
+    if (!markers_) return Fail("AudioEditorMarkers", REGDB_E_CLASSNOTREG);
+    recorder_ = CreateOwn<AudioEditorRecorder, IAudioEditorRecorder>(registry, "AudioEditorRecorder");
+    if (!recorder_) return Fail("AudioEditorRecorder", REGDB_E_CLASSNOTREG);
+
+    for (auto* scale : {scaleX_.get(), scaleY_.get()}) {
+        if (auto* own = dynamic_cast<AudioEditorScale*>(scale)) own->SetHost(this);
+    }
+    if (auto* own = dynamic_cast<AudioEditorColors*>(colors_.get())) own->SetHost(this);
+    fileInfo_->SetHost(this);
+    position_->SetHost(this);
+    channelObject_->SetHost(this);
+    markers_->SetHost(this);
+    markers_->SetPosition(position_.get());
+    recorder_->SetHost(this);
+    return S_OK;
+}
+
+HRESULT AudioEditor::CreateComponents() {
+    ClassRegistry& registry = *services_.registry;
+    auto information = registry.Create<IVeskAudioInformation>(kVeskAudioInformationName);
+    if (!information) return Fail(std::string(kVeskAudioInformationName), REGDB_E_CLASSNOTREG);
+    fileInfo_->SetInformation(information.get());
+
+    player_ = registry.Create<IVeskAudioPlayer>(kVeskAudioPlayerName);
+    if (!player_) return Fail(std::string(kVeskAudioPlayerName), REGDB_E_CLASSNOTREG);
+    playerSink_.Connect(player_.get(), IID_VeskAudioPlayerEvents, this, ComponentSink::Source::Player);
+
+    recordComponent_ = registry.Create<IVeskAudioRecord>(kVeskAudioRecordName);
+    if (!recordComponent_) return Fail(std::string(kVeskAudioRecordName), REGDB_E_CLASSNOTREG);
+    recordSink_.Connect(recordComponent_.get(), IID_VeskAudioRecordEvents, this, ComponentSink::Source::Recorder);
+
+    fileComponent_ = registry.Create<IVeskAudioFile>(kVeskAudioFileName);
+    if (!fileComponent_) return Fail(std::string(kVeskAudioFileName), REGDB_E_CLASSNOTREG);
+
+    lameEncoder_ = CreateOwn<AudioEditorLameMp3Encoder, IAudioEditorLameMp3Encoder>(registry, "AudioEditorLameMp3Encoder");
+    if (!lameEncoder_) return Fail("AudioEditorLameMp3Encoder", REGDB_E_CLASSNOTREG);
+    ComPtr<IVeskLameSettings> lameSettings;
+    fileComponent_->GetLameSettings(lameSettings.put());
+    lameEncoder_->SetSettings(lameSettings.get());
+
+    transform_ = registry.Create<IVeskAudioTransform>(kVeskAudioTransformName);
+    if (!transform_) return Fail(std::string(kVeskAudioTransformName), REGDB_E_CLASSNOTREG);
+    transformSink_.Connect(transform_.get(), IID_VeskAudioTransformEvents, this, ComponentSink::Source::Transform);
+    return S_OK;
+}
+
+void AudioEditor::ConfigureComponents() {
+    int32_t ignored = 0;
+    fileComponent_->SetOutputFormatVOX(8000, &ignored);
+    transform_->SetSmoothStart(0);
+    transform_->SetSmoothEnd(0);
+    smoothTime_ = 10;
+    smoothEnabled_ = 1;
+    transform_->SetSmoothTime(smoothTime_);
+    player_->SetPlayerTimerInterval(50);
+    recordComponent_->SetRecorderTimerInterval(50);
+    player_->SetPlayerLevelHold(0);
+    // The recorder starts with its input filters off.
+    recordComponent_->SetNotchFilterEnabled(0);
+    recordComponent_->SetHighPassFilterEnabled(0);
+    recordComponent_->SetLowPassFilterEnabled(0);
+    deviceOutput_->SetBackend(MakeOutputDevice(player_.get()));
+    deviceInput_->SetBackend(MakeInputDevice(recordComponent_.get()));
+    recorder_->SetRecordComponent(recordComponent_.get());
+}
+
+HRESULT AudioEditor::FinalConstruct() {
+    HRESULT hr = CreateSubObjects();
+    if (Succeeded(hr)) hr = CreateComponents();
+    if (Failed(hr)) {
+        ReleaseEverything();
+        return hr;
+    }
+    ConfigureComponents();
+    channelObject_->Refresh();
+    return S_OK;
+}
+
+ComPtr<AudioEditor> CreateAudioEditor(ControlServices services) {
+    auto control = MakeCom<AudioEditor>(services);
+    if (Failed(control->FinalConstruct())) return {};
+    return control;
+}
+
+// ---- Events ----
+
+void AudioEditor::FireEvent(DISPID id, std::initializer_list<Variant> args) {
+    // A handler may release the host's last reference; stay alive until the event returns.
+    ComPtr<AudioEditor> self(this);
+    ComPtr<ConnectionPoint> events = events_;
+    events->Fire(id, args);
+}
+
+void AudioEditor::FireEndOperation() { FireEvent(kEndOperation); }
+
+void AudioEditor::FireErrorIfAny() {
+    if (lastErrorNum_ != 0) FireEvent(kError, {Variant::I4(lastErrorNum_)});
+}
+
+void AudioEditor::OnComponentEvent(ComponentSink::Source, DISPID, const DISPPARAMS*) {
+    // Playback, recording and transform progress are handled by the transport and effects
+    // code; until then the notifications are accepted and dropped.
+}
+
+// ---- EditorHost: view reactions. The picture arrives with the view subsystem; until then
+// the selection columns are not drawn, but hosts still learn that the position changed. ----
+
+void AudioEditor::UpdateSelectionColumns() { FireEvent(kChangePosition); }
+void AudioEditor::RenderBackground() {}
+void AudioEditor::Redraw() {}
+void AudioEditor::RecomputeCurrentView() {
+    if (!HasDocument()) return;
+    const DocState& state = *position_->State();
+    RecomputeView(state.startView[state.zoomLevel], state.endView[state.zoomLevel]);
+    UpdateSelectionColumns();
+    Redraw();
+}
+void AudioEditor::RestartPlayback() {
+    if (player_) player_->StopPlayback();
+    status_ = operation::kIdle;
+    RenderBackground();
+    Redraw();
+}
+void AudioEditor::ScaleChanged() {}
+void AudioEditor::ColorsChanged(ColorEffect effect) {
+    if (effect != ColorEffect::Redraw) RenderBackground();
+    Redraw();
+}
+void AudioEditor::RecorderSettingsChanged() {}
+
+bool AudioEditor::RecomputeView(int32_t startByte, int32_t endByte) {
+    if (!HasDocument()) return true;
+    DocState& state = *position_->State();
+    state.startView[state.zoomLevel] = startByte;
+    state.endView[state.zoomLevel] = endByte;
+    return true;
+}
+
+}  // namespace vesk

@@ -1,0 +1,141 @@
+// Stored settings of the control that later subsystems read: view type and frame, mouse
+// pointer and events, smoothing, record visualisation, marker display, MP3 codec choice.
+#include "control/AudioEditor.h"
+
+namespace vesk {
+
+namespace {
+
+template <class T>
+HRESULT Answer(T* out, T value) {
+    if (!out) return E_POINTER;
+    *out = value;
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT AudioEditor::get_TypeBorder(int16_t* value) { return Answer(value, typeBorder_); }
+HRESULT AudioEditor::put_TypeBorder(int16_t value) {
+    typeBorder_ = value;
+    RenderBackground();
+    Redraw();
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_MousePointer(int32_t* value) { return Answer(value, mousePointer_); }
+HRESULT AudioEditor::put_MousePointer(int32_t value) {
+    mousePointer_ = value;
+    return S_OK;
+}
+HRESULT AudioEditor::get_MouseCustom(BSTR* value) {
+    if (!value) return E_POINTER;
+    *value = AllocBstr(mouseCustom_);
+    return S_OK;
+}
+HRESULT AudioEditor::put_MouseCustom(BSTR value) {
+    mouseCustom_ = BstrToUtf8(value);
+    return S_OK;
+}
+HRESULT AudioEditor::get_MouseEventsEnabled(VARIANT_BOOL* value) { return Answer(value, mouseEventsEnabled_); }
+HRESULT AudioEditor::put_MouseEventsEnabled(VARIANT_BOOL value) {
+    mouseEventsEnabled_ = value;
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_TypeView(int32_t* value) { return Answer(value, typeView_); }
+HRESULT AudioEditor::put_TypeView(int32_t value) {
+    if (value == typeView_) return S_OK;
+    typeView_ = value;
+    if (HasDocument()) {
+        const DocState& state = *position_->State();
+        if (RecomputeView(state.startView[state.zoomLevel], state.endView[state.zoomLevel])) Redraw();
+    } else {
+        Redraw();
+    }
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_SmoothEnabled(VARIANT_BOOL* value) { return Answer(value, smoothEnabled_); }
+HRESULT AudioEditor::put_SmoothEnabled(VARIANT_BOOL value) {
+    smoothEnabled_ = value;
+    return S_OK;
+}
+HRESULT AudioEditor::get_SmoothTime(int32_t* value) { return Answer(value, smoothTime_); }
+HRESULT AudioEditor::put_SmoothTime(int32_t value) {
+    smoothTime_ = value;
+    transform_->SetSmoothTime(value);
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_RecordVisualizationType(int16_t* value) { return Answer(value, recordVisualizationType_); }
+HRESULT AudioEditor::put_RecordVisualizationType(int16_t value) {
+    recordVisualizationType_ = value;
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return Answer(value, markerBarEnabled_); }
+HRESULT AudioEditor::put_MarkerBarEnabled(VARIANT_BOOL value) {
+    if (value == markerBarEnabled_) return S_OK;
+    markerBarEnabled_ = value;
+    Redraw();
+    return S_OK;
+}
+HRESULT AudioEditor::get_MarkerBackgroundEnabled(VARIANT_BOOL* value) {
+    return Answer(value, markerBackgroundEnabled_);
+}
+HRESULT AudioEditor::put_MarkerBackgroundEnabled(VARIANT_BOOL value) {
+    if (value == markerBackgroundEnabled_) return S_OK;
+    markerBackgroundEnabled_ = value;
+    if (typeView_ != 1) RenderBackground();
+    Redraw();
+    return S_OK;
+}
+
+HRESULT AudioEditor::get_Mp3TypeEncoder(int32_t* value) {
+    if (!value) return E_POINTER;
+    *value = 0;
+    fileComponent_->GetMp3Encoder(value);
+    return S_OK;
+}
+HRESULT AudioEditor::put_Mp3TypeEncoder(int32_t value) {
+    fileComponent_->SetMp3Encoder(value);
+    return S_OK;
+}
+HRESULT AudioEditor::get_Mp3TypeDecoder(int32_t* value) {
+    if (!value) return E_POINTER;
+    *value = 0;
+    fileComponent_->GetMp3Decoder(value);
+    return S_OK;
+}
+HRESULT AudioEditor::put_Mp3TypeDecoder(int32_t value) {
+    fileComponent_->SetMp3Decoder(value);
+    return S_OK;
+}
+
+HRESULT AudioEditor::IsAvailableFormatMpeg(int32_t Frequency, int32_t Bitrate, int32_t Channels,
+                                           VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    *result = VARIANT_FALSE;
+    fileComponent_->IsAvailableMpeg(Frequency, Bitrate, Channels, result);
+    return S_OK;
+}
+
+HRESULT AudioEditor::IsAvailableFormatOggVorbis(int32_t Frequency, int32_t nChannels, int32_t NominalBitrate,
+                                                int32_t MinBitrate, int32_t MaxBitrate, VARIANT_BOOL* result) {
+    if (!result) return E_POINTER;
+    *result = VARIANT_FALSE;
+    fileComponent_->IsAvailableOggVorbis(Frequency, nChannels, NominalBitrate, MinBitrate, MaxBitrate, result);
+    return S_OK;
+}
+
+// Stop cancels what runs: playback and recording end, and a long operation that tests Status
+// after each block stops early.
+HRESULT AudioEditor::Stop() {
+    if (status_ == operation::kPlaying || status_ == operation::kPaused) player_->StopPlayback();
+    if (status_ == operation::kRecording) recordComponent_->StopRecording();
+    status_ = operation::kIdle;
+    return S_OK;
+}
+
+}  // namespace vesk
