@@ -1,0 +1,111 @@
+"""A tour of the audio editor control from Python.
+
+Creates a control whose events are printed, makes documents, reads and sets their
+properties, places markers and walks the undo history. Run it with `make run`.
+"""
+
+import os
+
+import audioeditor
+from audioeditor import constants as c
+
+
+class PrintingEvents:
+    """Prints every event the control fires while the tour runs."""
+
+    def OnEndOperation(self):
+        print("  event: EndOperation")
+
+    def OnChangePosition(self):
+        print("  event: ChangePosition")
+
+    def OnBlockOperation(self, percent):
+        print(f"  event: BlockOperation {percent}%")
+
+    def OnError(self, code):
+        print(f"  event: Error {code}")
+
+
+def section(title):
+    print()
+    print(title)
+    print("-" * len(title))
+
+
+def show_defaults(ed):
+    section("A fresh control")
+    print(f"FileBufferSize  {ed.FileBufferSize} ms")
+    print(f"UndoRedoCount   {ed.UndoRedoCount}")
+    print(f"Status          {ed.Status}")
+    print(f"LastErrorNum    {ed.LastErrorNum}")
+    print(f"TempDirectory   {ed.TempDirectory}")
+    print(f"TempFileName    {ed.TempFileName}")
+    print(f"SmoothEnabled   {ed.SmoothEnabled}, SmoothTime {ed.SmoothTime}")
+
+
+def make_document(ed, frequency, channels):
+    section(f"New({frequency}, {channels})")
+    ed.New(frequency, channels)
+    path = ed.TempDirectory
+    print(f"FormatString    {ed.FileInfo.FormatString}")
+    print(f"working file    {path} ({os.path.getsize(path)} bytes)")
+    print(f"TotalSamples    {ed.Position.TotalSamples}")
+    print(f"Channels.Count  {ed.Channels.Count}")
+    return path
+
+
+def show_markers(ed):
+    section("Markers")
+    markers = ed.Markers
+    markers.Insert(300, 0, "third")
+    markers.Insert(100, 50, "first", Note="a range marker")
+    markers.Insert(200, 0, "second")
+    print(f"Count {markers.Count}, current {markers.Num}")
+    for number in range(1, markers.Count + 1):
+        markers.Num = number
+        print(f"  {number}: {markers.Label!r} at frame {markers.Position}, {markers.Length} frames")
+
+
+def show_settings(ed):
+    section("Settings")
+    ed.FileBufferSize = 50
+    print(f"FileBufferSize = 50      -> {ed.FileBufferSize} (clamped)")
+    ed.UndoRedoCount = 20000
+    print(f"UndoRedoCount = 20000    -> {ed.UndoRedoCount} (clamped)")
+    ed.ScaleY.Orientation = 5
+    print(f"ScaleY.Orientation = 5   -> {ed.ScaleY.Orientation} (clamped)")
+    print(f"ScaleX font             {ed.ScaleX.Font.Name} {ed.ScaleX.Font.Size} pt")
+    print(f"Colors.DigitalWaveform   0x{ed.Colors.DigitalWaveform:06X}")
+    print(f"DeviceOutput.BufferSize  {ed.DeviceOutput.BufferSize} ms in {ed.DeviceOutput.BufferCount} blocks")
+    ed.Recorder.AccuAttackLevel = -40
+    print(f"Recorder.AccuAttackLevel {ed.Recorder.AccuAttackLevel} dB")
+    print(f"GenreToString(17)        {ed.FileInfo.GenreToString(17)}")
+    print(f"constants.FQ_44_KHZ      {c.FQ_44_KHZ}, constants.MP2 {c.MP2}, constants.G729 {c.G729}")
+
+
+def show_history(ed):
+    section("Undo and redo")
+    print(f"UndoEnabled {ed.UndoEnabled}, RedoEnabled {ed.RedoEnabled}")
+    ed.Undo()  # nothing older than the new document: nothing happens
+    print(f"after Undo: TotalSamples {ed.Position.TotalSamples}, Status {ed.Status}")
+    print(f"GetCurrentArray(10) of an empty document -> {ed.GetCurrentArray(10)}")
+
+
+def main():
+    ed = audioeditor.DispatchWithEvents("VeskAudioEditor.AudioEditor", PrintingEvents)
+    show_defaults(ed)
+    first = make_document(ed, c.FQ_8_KHZ, c.MONO)
+    second = make_document(ed, c.FQ_44_KHZ, c.STEREO)
+    print(f"the first working file is gone: {not os.path.exists(first)}")
+    show_markers(ed)
+    show_settings(ed)
+    show_history(ed)
+
+    section("Close")
+    ed.Close()
+    print(f"working file deleted: {not os.path.exists(second)}")
+    print(f"TempDirectory   {ed.TempDirectory}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,64 @@
+"""audioeditor: script the Vesk audio editor control from Python.
+
+The control is an automation object; this module reaches it late-bound, by member name,
+the way the usual automation bindings for Python do::
+
+    import audioeditor
+
+    class Events:
+        def OnEndOperation(self):
+            print("done")
+
+    ed = audioeditor.DispatchWithEvents("VeskAudioEditor.AudioEditor", Events)
+    ed.New(44100, 2)                      # methods by name, any case
+    print(ed.FileInfo.FormatString)       # properties and sub-objects
+    ed.FileBufferSize = 50                # property puts
+    ed.ZoomVertical(Procent=150)          # optional parameters by keyword
+    audioeditor.PumpWaitingMessages()     # deliver pending component notifications
+
+Contents:
+
+- Dispatch(progid): create an object; returns a CDispatch.
+- DispatchWithEvents(progid, EventsClass): the same, also an instance of EventsClass whose
+  On<EventName>(self, *args) methods receive the object's events.
+- PumpWaitingMessages(): run the notifications waiting in this thread's queue.
+- constants: every enumeration value of the library (constants.FQ_44_KHZ, constants.STEREO, ...).
+- com_error: raised by failed calls; .hresult is the HRESULT (a signed 32-bit int) and args are
+  (hresult, text, excepinfo, argerr).
+- DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF: flags
+  for obj._oleobj_.Invoke(dispid, 0, flags, True, *args).
+
+Values: integers, floats, bools, str and None cross as themselves; a 16-bit sample array comes
+back as a tuple of ints, a float array as a tuple of floats; any sequence is accepted where an
+array goes in. The control's vtable-only members PutSampleArray(samples),
+GetSelectionArray() and ClearSystemClipboard() are methods of the control object.
+"""
+
+from . import _audioeditor
+from ._audioeditor import (DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
+                           DISPATCH_PROPERTYPUTREF, PyIDispatch, com_error)
+from ._constants import Constants
+from ._dynamic import CDispatch
+from ._events import DispatchWithEvents
+
+__all__ = [
+    "CDispatch", "Dispatch", "DispatchWithEvents", "PumpWaitingMessages", "constants", "com_error",
+    "DISPATCH_METHOD", "DISPATCH_PROPERTYGET", "DISPATCH_PROPERTYPUT", "DISPATCH_PROPERTYPUTREF",
+]
+
+constants = Constants(_audioeditor.Enumerations())
+
+
+def Dispatch(progid):
+    """Create the object registered as `progid` (for example "VeskAudioEditor.AudioEditor" or
+    "VeskAudioEditor.AudioEditor.1") and return its CDispatch wrapper.
+
+    Raises com_error with the HRESULT when the name is not registered or creation fails.
+    """
+    return CDispatch(_audioeditor.Create(progid))
+
+
+def PumpWaitingMessages():
+    """Deliver the component notifications waiting for this thread (their events run now,
+    inside this call). Returns the number of notifications run."""
+    return _audioeditor.PumpWaitingMessages()
