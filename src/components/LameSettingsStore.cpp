@@ -1,6 +1,6 @@
 #include "components/LameSettingsStore.h"
 
-#include "components/OutParam.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 

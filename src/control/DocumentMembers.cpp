@@ -8,19 +8,13 @@
 #include "document/WaveFile.h"
 #include "platform/io/PathUtil.h"
 #include "platform/io/TempFile.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 
 namespace {
 
 constexpr int32_t kErrorInvalidParam = -20;
-
-template <class T>
-HRESULT Answer(T* out, T value) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-}
 
 std::string FormatText(int32_t frequency, int32_t channels) {
     return "PCM " + std::to_string(frequency) + " Hz; 16 bit; " + (channels == 1 ? "mono" : "stereo");
@@ -128,15 +122,15 @@ HRESULT AudioEditor::put_TempFileName(BSTR value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_FileBufferSize(int32_t* value) { return Answer(value, fileBufferSize_); }
+HRESULT AudioEditor::get_FileBufferSize(int32_t* value) { return WriteOut(value, fileBufferSize_); }
 
 HRESULT AudioEditor::put_FileBufferSize(int32_t value) {
     fileBufferSize_ = std::clamp(value, kMinFileBufferSize, kMaxFileBufferSize);
     return S_OK;
 }
 
-HRESULT AudioEditor::get_Status(int16_t* value) { return Answer(value, status_); }
-HRESULT AudioEditor::get_LastErrorNum(int32_t* value) { return Answer(value, lastErrorNum_); }
+HRESULT AudioEditor::get_Status(int16_t* value) { return WriteOut(value, status_); }
+HRESULT AudioEditor::get_LastErrorNum(int32_t* value) { return WriteOut(value, lastErrorNum_); }
 
 // ---- Undo and redo ----
 
@@ -165,7 +159,7 @@ HRESULT AudioEditor::Redo() {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_UndoRedoCount(int32_t* value) { return Answer(value, History().Depth() - 1); }
+HRESULT AudioEditor::get_UndoRedoCount(int32_t* value) { return WriteOut(value, History().Depth() - 1); }
 
 HRESULT AudioEditor::put_UndoRedoCount(int32_t value) {
     History().SetDepth(std::clamp(value, 1, 10000) + 1);
@@ -174,11 +168,11 @@ HRESULT AudioEditor::put_UndoRedoCount(int32_t value) {
 
 // These two answer 1 rather than VARIANT_TRUE, as hosts of this control have always seen.
 HRESULT AudioEditor::get_UndoEnabled(VARIANT_BOOL* value) {
-    return Answer<VARIANT_BOOL>(value, HasDocument() && History().Previous() ? 1 : 0);
+    return WriteOut<VARIANT_BOOL>(value, HasDocument() && History().Previous() ? 1 : 0);
 }
 
 HRESULT AudioEditor::get_RedoEnabled(VARIANT_BOOL* value) {
-    return Answer<VARIANT_BOOL>(value, HasDocument() && History().Next() ? 1 : 0);
+    return WriteOut<VARIANT_BOOL>(value, HasDocument() && History().Next() ? 1 : 0);
 }
 
 // ---- GetCurrentArray ----

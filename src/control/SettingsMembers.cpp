@@ -1,21 +1,11 @@
 // Stored settings of the control that later subsystems read: view type and frame, mouse
 // pointer and events, smoothing, record visualisation, marker display, MP3 codec choice.
 #include "control/AudioEditor.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 
-namespace {
-
-template <class T>
-HRESULT Answer(T* out, T value) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
-}  // namespace
-
-HRESULT AudioEditor::get_TypeBorder(int16_t* value) { return Answer(value, typeBorder_); }
+HRESULT AudioEditor::get_TypeBorder(int16_t* value) { return WriteOut(value, typeBorder_); }
 HRESULT AudioEditor::put_TypeBorder(int16_t value) {
     typeBorder_ = value;
     RenderBackground();
@@ -23,7 +13,7 @@ HRESULT AudioEditor::put_TypeBorder(int16_t value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_MousePointer(int32_t* value) { return Answer(value, mousePointer_); }
+HRESULT AudioEditor::get_MousePointer(int32_t* value) { return WriteOut(value, mousePointer_); }
 HRESULT AudioEditor::put_MousePointer(int32_t value) {
     mousePointer_ = value;
     return S_OK;
@@ -37,13 +27,13 @@ HRESULT AudioEditor::put_MouseCustom(BSTR value) {
     mouseCustom_ = BstrToUtf8(value);
     return S_OK;
 }
-HRESULT AudioEditor::get_MouseEventsEnabled(VARIANT_BOOL* value) { return Answer(value, mouseEventsEnabled_); }
+HRESULT AudioEditor::get_MouseEventsEnabled(VARIANT_BOOL* value) { return WriteOut(value, mouseEventsEnabled_); }
 HRESULT AudioEditor::put_MouseEventsEnabled(VARIANT_BOOL value) {
     mouseEventsEnabled_ = value;
     return S_OK;
 }
 
-HRESULT AudioEditor::get_TypeView(int32_t* value) { return Answer(value, typeView_); }
+HRESULT AudioEditor::get_TypeView(int32_t* value) { return WriteOut(value, typeView_); }
 HRESULT AudioEditor::put_TypeView(int32_t value) {
     if (value == typeView_) return S_OK;
     typeView_ = value;
@@ -56,25 +46,25 @@ HRESULT AudioEditor::put_TypeView(int32_t value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_SmoothEnabled(VARIANT_BOOL* value) { return Answer(value, smoothEnabled_); }
+HRESULT AudioEditor::get_SmoothEnabled(VARIANT_BOOL* value) { return WriteOut(value, smoothEnabled_); }
 HRESULT AudioEditor::put_SmoothEnabled(VARIANT_BOOL value) {
     smoothEnabled_ = value;
     return S_OK;
 }
-HRESULT AudioEditor::get_SmoothTime(int32_t* value) { return Answer(value, smoothTime_); }
+HRESULT AudioEditor::get_SmoothTime(int32_t* value) { return WriteOut(value, smoothTime_); }
 HRESULT AudioEditor::put_SmoothTime(int32_t value) {
     smoothTime_ = value;
     transform_->SetSmoothTime(value);
     return S_OK;
 }
 
-HRESULT AudioEditor::get_RecordVisualizationType(int16_t* value) { return Answer(value, recordVisualizationType_); }
+HRESULT AudioEditor::get_RecordVisualizationType(int16_t* value) { return WriteOut(value, recordVisualizationType_); }
 HRESULT AudioEditor::put_RecordVisualizationType(int16_t value) {
     recordVisualizationType_ = value;
     return S_OK;
 }
 
-HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return Answer(value, markerBarEnabled_); }
+HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return WriteOut(value, markerBarEnabled_); }
 HRESULT AudioEditor::put_MarkerBarEnabled(VARIANT_BOOL value) {
     if (value == markerBarEnabled_) return S_OK;
     markerBarEnabled_ = value;
@@ -82,7 +72,7 @@ HRESULT AudioEditor::put_MarkerBarEnabled(VARIANT_BOOL value) {
     return S_OK;
 }
 HRESULT AudioEditor::get_MarkerBackgroundEnabled(VARIANT_BOOL* value) {
-    return Answer(value, markerBackgroundEnabled_);
+    return WriteOut(value, markerBackgroundEnabled_);
 }
 HRESULT AudioEditor::put_MarkerBackgroundEnabled(VARIANT_BOOL value) {
     if (value == markerBackgroundEnabled_) return S_OK;

@@ -1,17 +1,7 @@
 #include "objects/AudioEditorDevice.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
-
-namespace {
-
-template <class T>
-HRESULT Read(T* out, T value) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
-}  // namespace
 
 AudioEditorDevice::AudioEditorDevice() : lines_(MakeCom<AudioEditorDeviceLine>()) {}
 
@@ -47,18 +37,18 @@ HRESULT AudioEditorDevice::get_DeviceLines(IAudioEditorDeviceLine** value) {
     lines_->AddRef();
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_BufferSize(int32_t* value) { return Read(value, bufferSize_); }
+HRESULT AudioEditorDevice::get_BufferSize(int32_t* value) { return WriteOut(value, bufferSize_); }
 HRESULT AudioEditorDevice::put_BufferSize(int32_t value) {
     bufferSize_ = value;
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_TimerInterval(int16_t* value) { return Read(value, timerInterval_); }
+HRESULT AudioEditorDevice::get_TimerInterval(int16_t* value) { return WriteOut(value, timerInterval_); }
 HRESULT AudioEditorDevice::put_TimerInterval(int16_t value) {
     timerInterval_ = value;
     if (backend_) backend_->SetTimerInterval(value);
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_BufferCount(int16_t* value) { return Read(value, bufferCount_); }
+HRESULT AudioEditorDevice::get_BufferCount(int16_t* value) { return WriteOut(value, bufferCount_); }
 HRESULT AudioEditorDevice::put_BufferCount(int16_t value) {
     bufferCount_ = value;
     return S_OK;

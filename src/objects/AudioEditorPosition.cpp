@@ -1,4 +1,5 @@
 #include "objects/AudioEditorPosition.h"
+#include "platform/automation/OutParam.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,13 +18,6 @@ int32_t MulDiv(int32_t value, int32_t numerator, int32_t denominator) {
     return static_cast<int32_t>(rounded);
 }
 
-template <class T>
-HRESULT Answer(T* out, T value) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
 }  // namespace
 
 int32_t AudioEditorPosition::BytesPerFrame() const {
@@ -38,10 +32,10 @@ int32_t AudioEditorPosition::ToBytes(const DocState& state, int32_t frames) cons
 
 HRESULT AudioEditorPosition::ReadFrames(int32_t* value, const DocState::PerZoomLevel DocState::*field) {
     const DocState* state = State();
-    if (!state) return Answer(value, 0);
+    if (!state) return WriteOut(value, 0);
     // Positions are unsigned at the interface: a byte offset is never negative.
     uint32_t bytes = static_cast<uint32_t>((state->*field)[state->zoomLevel]);
-    return Answer(value, static_cast<int32_t>(bytes / static_cast<uint32_t>(BytesPerFrame())));
+    return WriteOut(value, static_cast<int32_t>(bytes / static_cast<uint32_t>(BytesPerFrame())));
 }
 
 void AudioEditorPosition::ShowSelectionAgain() {
@@ -135,7 +129,7 @@ HRESULT AudioEditorPosition::put_EndView(int32_t value) {
 
 HRESULT AudioEditorPosition::get_Selected(VARIANT_BOOL* value) {
     const DocState* state = State();
-    return Answer<VARIANT_BOOL>(value, state ? state->selected : 0);
+    return WriteOut<VARIANT_BOOL>(value, state ? state->selected : 0);
 }
 
 HRESULT AudioEditorPosition::put_Selected(VARIANT_BOOL value) {
@@ -148,15 +142,15 @@ HRESULT AudioEditorPosition::put_Selected(VARIANT_BOOL value) {
 
 HRESULT AudioEditorPosition::get_TotalSamples(int32_t* value) {
     const DocState* state = State();
-    return Answer(value, state ? state->totalBytes / BytesPerFrame() : 0);
+    return WriteOut(value, state ? state->totalBytes / BytesPerFrame() : 0);
 }
 
 HRESULT AudioEditorPosition::get_CurrentPosition(int32_t* value) {
     const DocState* state = State();
-    if (!state) return Answer(value, 0);
+    if (!state) return WriteOut(value, 0);
     bool busy = host_ && host_->Status() != 0;
     int32_t bytes = busy ? state->playPosition : state->startSelect[state->zoomLevel];
-    return Answer(value, bytes / BytesPerFrame());
+    return WriteOut(value, bytes / BytesPerFrame());
 }
 
 HRESULT AudioEditorPosition::put_CurrentPosition(int32_t value) {
@@ -186,12 +180,12 @@ HRESULT AudioEditorPosition::put_CurrentPosition(int32_t value) {
 
 HRESULT AudioEditorPosition::SecToSamples(int32_t Millisec, int32_t* result) {
     int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
-    return Answer(result, MulDiv(Millisec, frequency, 1000));
+    return WriteOut(result, MulDiv(Millisec, frequency, 1000));
 }
 
 HRESULT AudioEditorPosition::SamplesToSec(int32_t Samples, int32_t* result) {
     int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
-    return Answer(result, MulDiv(Samples, 1000, frequency));
+    return WriteOut(result, MulDiv(Samples, 1000, frequency));
 }
 
 HRESULT AudioEditorPosition::GoToMarker(int32_t Num) {

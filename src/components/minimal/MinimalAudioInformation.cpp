@@ -1,7 +1,7 @@
 #include "components/minimal/MinimalAudioInformation.h"
 
 #include "components/Id3Genres.h"
-#include "components/OutParam.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 namespace {

@@ -1,7 +1,7 @@
 #include "components/minimal/MinimalAudioRecord.h"
 
 #include "components/ComponentErrors.h"
-#include "components/OutParam.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 HRESULT MinimalAudioRecord::FindConnectionPoint(const IID& iid, IConnectionPoint** point) {

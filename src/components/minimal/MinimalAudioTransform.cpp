@@ -1,6 +1,6 @@
 #include "components/minimal/MinimalAudioTransform.h"
 
-#include "components/OutParam.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
 namespace {

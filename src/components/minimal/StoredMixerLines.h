@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <map>
 
-#include "components/OutParam.h"
+#include "platform/automation/OutParam.h"
 #include "platform/automation/Variant.h"
 
 namespace vesk {

@@ -1,4 +1,4 @@
-// Writing results through the out pointers of component operations, with the automation rule
+// Writing results through out pointers of automation members and component operations, with the automation rule
 // that a null out pointer is the caller's error (E_POINTER) and never a crash.
 #pragma once
 
