@@ -4,6 +4,7 @@ Creates a control whose events are printed, makes documents, reads and sets thei
 properties, places markers and walks the undo history. Run it with `make run`.
 """
 
+import math
 import os
 
 import audioeditor
@@ -83,12 +84,45 @@ def show_settings(ed):
     print(f"constants.FQ_44_KHZ      {c.FQ_44_KHZ}, constants.MP2 {c.MP2}, constants.G729 {c.G729}")
 
 
+def tone(frames, rate):
+    """Two seconds of a 440 Hz tone whose loudness swells and fades (left) over a quieter
+    220 Hz tone (right), as interleaved 16-bit samples."""
+    samples = []
+    for i in range(frames):
+        t = i / rate
+        swell = math.sin(math.pi * t / 2.0) ** 2
+        samples.append(int(24000 * swell * math.sin(2 * math.pi * 440 * t)))
+        samples.append(int(8000 * math.sin(2 * math.pi * 220 * t)))
+    return samples
+
+
+def draw_picture(ed, path):
+    section("A picture")
+    rate = ed.FileInfo.Frequency
+    audioeditor.push_samples(ed, tone(2 * rate, rate))
+    print(f"TotalSamples    {ed.Position.TotalSamples}")
+    ed.Position.Selected = True
+    ed.Position.StartSelect = rate // 2
+    ed.Position.EndSelect = rate
+    ed.Markers.Insert(rate * 3 // 2, rate // 4, "range")
+    ed.Markers.Insert(rate // 4, 0, "cue")
+    site = audioeditor.Container(ed, 1000, 300)
+    site.paint()
+    site.save(path)
+    print(f"wrote {path} ({os.path.getsize(path)} bytes); pixel at the selection: 0x{site.pixel(450, 60):06X}")
+    ed.SaveWaveImage(os.path.splitext(path)[0] + ".bmp")
+    return site
+
+
 def show_history(ed):
     section("Undo and redo")
     print(f"UndoEnabled {ed.UndoEnabled}, RedoEnabled {ed.RedoEnabled}")
-    ed.Undo()  # nothing older than the new document: nothing happens
-    print(f"after Undo: TotalSamples {ed.Position.TotalSamples}, Status {ed.Status}")
-    print(f"GetCurrentArray(10) of an empty document -> {ed.GetCurrentArray(10)}")
+    ed.Position.CurrentPosition = 0
+    print(f"GetCurrentArray(4) at the start -> {ed.GetCurrentArray(4)}")
+    ed.Undo()
+    print(f"after Undo: TotalSamples {ed.Position.TotalSamples}, RedoEnabled {ed.RedoEnabled}")
+    ed.Redo()
+    print(f"after Redo: TotalSamples {ed.Position.TotalSamples}, UndoEnabled {ed.UndoEnabled}")
 
 
 def main():
@@ -99,7 +133,9 @@ def main():
     print(f"the first working file is gone: {not os.path.exists(first)}")
     show_markers(ed)
     show_settings(ed)
+    site = draw_picture(ed, "tour.png")
     show_history(ed)
+    del site
 
     section("Close")
     ed.Close()

@@ -8,10 +8,12 @@
 #include <string>
 
 #include "ComError.h"
+#include "Container.h"
 #include "DispatchObject.h"
 #include "EditorVtable.h"
 #include "EventConnection.h"
 #include "TypeInfoObject.h"
+#include "WorkingState.h"
 #include "control/Registration.h"
 #include "control/typelib/TypeLibrary.h"
 #include "platform/automation/ClassRegistry.h"
@@ -63,6 +65,8 @@ PYBIND11_MODULE(_audioeditor, module) {
     DispatchObject::Bind(module);
     EventConnection::Bind(module);
     EditorVtable::Bind(module);
+    Container::Bind(module);
+    WorkingState::Bind(module);
 
     module.def("Create", &Create, py::arg("progid"),
                "Create(progid) -> PyIDispatch: a new object of the registered class (com_error if it\n"

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-dev pybind11-dev
+  libfreetype-dev libfontconfig-dev fonts-liberation2 libpng-dev
+  imagemagick ffmpeg sox
 )
 
 missing=()

@@ -42,7 +42,7 @@ from ._dynamic import CDispatch
 from ._events import DispatchWithEvents
 
 __all__ = [
-    "CDispatch", "Dispatch", "DispatchWithEvents", "PumpWaitingMessages", "constants", "com_error",
+    "CDispatch", "Container", "Dispatch", "DispatchWithEvents", "PumpWaitingMessages", "constants", "com_error",
     "DISPATCH_METHOD", "DISPATCH_PROPERTYGET", "DISPATCH_PROPERTYPUT", "DISPATCH_PROPERTYPUTREF",
 ]
 
@@ -56,6 +56,25 @@ def Dispatch(progid):
     Raises com_error with the HRESULT when the name is not registered or creation fails.
     """
     return CDispatch(_audioeditor.Create(progid))
+
+
+def Container(control, width, height):
+    """Activate `control` in a headless window of width x height pixels and return the site.
+
+    site.paint() paints the control with the window's bounds; site.resize(w, h) changes the
+    size (the next paint lays the control out again); site.pixel(x, y) is the 0x00RRGGBB colour
+    of the last painted frame; site.save(path) writes it as a bitmap file, or PNG when the name
+    ends in ".png". The control stays active while the site object lives.
+    """
+    oleobj = getattr(control, "_oleobj_", control)
+    return _audioeditor.Container(oleobj, width, height)
+
+
+def push_samples(control, samples):
+    """Commit `samples` (interleaved 16-bit values in the document's format) as the newest
+    state of the control's document, in a new working file, as an edit would; Undo returns to
+    the state before. For scripts and examples until the edit commands put sound in."""
+    _audioeditor.PushSamples(getattr(control, "_oleobj_", control), samples)
 
 
 def PumpWaitingMessages():

@@ -1,5 +1,7 @@
 #include "control/AudioEditor.h"
 
+#include <algorithm>
+
 #include "components/ComponentNames.h"
 #include "control/typelib/TypeLibrary.h"
 #include "platform/io/TempFile.h"
@@ -25,6 +27,7 @@ AudioEditor::AudioEditor(ControlServices services)
 }
 
 AudioEditor::~AudioEditor() {
+    view_.SetSite(nullptr);
     Close();
     if (position_) History().Clear();
     ReleaseEverything();
@@ -63,6 +66,8 @@ HRESULT AudioEditor::QueryInterface(const IID& iid, void** object) {
         *object = static_cast<IAudioEditor*>(this);
     } else if (iid == IConnectionPointContainer::kIid) {
         *object = static_cast<IConnectionPointContainer*>(this);
+    } else if (iid == IEditorControl::kIid) {
+        *object = static_cast<IEditorControl*>(this);
     } else {
         *object = nullptr;
         return E_NOINTERFACE;
@@ -209,38 +214,54 @@ void AudioEditor::OnComponentEvent(ComponentSink::Source, DISPID, const DISPPARA
     // code; until then the notifications are accepted and dropped.
 }
 
-// ---- EditorHost: view reactions. The picture arrives with the view subsystem; until then
-// the selection columns are not drawn, but hosts still learn that the position changed. ----
+// ---- EditorHost: the sub-objects' reactions go to the view ----
 
-void AudioEditor::UpdateSelectionColumns() { FireEvent(kChangePosition); }
-void AudioEditor::RenderBackground() {}
-void AudioEditor::Redraw() {}
-void AudioEditor::RecomputeCurrentView() {
-    if (!HasDocument()) return;
-    const DocState& state = *position_->State();
-    RecomputeView(state.startView[state.zoomLevel], state.endView[state.zoomLevel]);
-    UpdateSelectionColumns();
-    Redraw();
-}
+void AudioEditor::UpdateSelectionColumns() { view_.UpdateSelectionColumns(); }
+void AudioEditor::RenderBackground() { view_.RenderBackground(); }
+void AudioEditor::Redraw() { view_.Redraw(); }
+void AudioEditor::RecomputeCurrentView() { view_.PositionChanged(true); }
+
 void AudioEditor::RestartPlayback() {
     if (player_) player_->StopPlayback();
     status_ = operation::kIdle;
-    RenderBackground();
+    if (typeView_ != 1) RenderBackground();
     Redraw();
 }
-void AudioEditor::ScaleChanged() {}
+
+void AudioEditor::ScaleChanged() {
+    // The view understands two time-scale and three amplitude-scale types.
+    int16_t type = 1;
+    if (scaleX_ && Succeeded(scaleX_->get_Type(&type)) && (type < 1 || type > 2)) {
+        scaleX_->put_Type(std::clamp<int16_t>(type, 1, 2));
+    }
+    if (scaleY_ && Succeeded(scaleY_->get_Type(&type)) && (type < 1 || type > 3)) {
+        scaleY_->put_Type(std::clamp<int16_t>(type, 1, 3));
+    }
+    view_.ScaleChanged();
+}
+
 void AudioEditor::ColorsChanged(ColorEffect effect) {
     if (effect != ColorEffect::Redraw) RenderBackground();
     Redraw();
 }
+
 void AudioEditor::RecorderSettingsChanged() {}
 
-bool AudioEditor::RecomputeView(int32_t startByte, int32_t endByte) {
-    if (!HasDocument()) return true;
-    DocState& state = *position_->State();
-    state.startView[state.zoomLevel] = startByte;
-    state.endView[state.zoomLevel] = endByte;
-    return true;
+// ---- IEditorControl ----
+
+HRESULT AudioEditor::InPlaceActivate(ControlSite* site) {
+    view_.SetSite(site);
+    return S_OK;
+}
+
+HRESULT AudioEditor::InPlaceDeactivate() {
+    view_.SetSite(nullptr);
+    return S_OK;
+}
+
+HRESULT AudioEditor::Paint(Bitmap& target, const ClientRect& bounds) {
+    view_.Paint(target, bounds);
+    return S_OK;
 }
 
 }  // namespace vesk

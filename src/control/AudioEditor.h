@@ -15,6 +15,8 @@
 #include "components/VeskAudioRecord.h"
 #include "components/VeskAudioTransform.h"
 #include "control/ComponentSink.h"
+#include "control/ControlViewHost.h"
+#include "control/EditorControl.h"
 #include "control/typelib/Bindings.h"
 #include "objects/AudioEditorChannel.h"
 #include "objects/AudioEditorColors.h"
@@ -29,6 +31,7 @@
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/ConnectionPoint.h"
 #include "platform/automation/MessageBox.h"
+#include "view/EditorView.h"
 
 namespace vesk {
 
@@ -54,6 +57,7 @@ inline constexpr int16_t kBuildingOverview = 7;
 class AudioEditor : public RefCounted,
                     public DispatchImpl<IAudioEditor>,
                     public IConnectionPointContainer,
+                    public IEditorControl,
                     public EditorHost,
                     public ComponentSink::Handler {
 public:
@@ -77,6 +81,11 @@ public:
 
     // IConnectionPointContainer: _IAudioEditorEvents.
     HRESULT FindConnectionPoint(const IID& iid, IConnectionPoint** point) override;
+
+    // IEditorControl: the window and the paint.
+    HRESULT InPlaceActivate(ControlSite* site) override;
+    HRESULT InPlaceDeactivate() override;
+    HRESULT Paint(Bitmap& target, const ClientRect& bounds) override;
 
     // ---- IAudioEditor (in interface order) ----
     HRESULT Open(BSTR fileName, int32_t FormatType) override;
@@ -232,10 +241,13 @@ public:
     // ---- For the hosts and tests of this library ----
     bool HasDocument() { return position_ && position_->State() != nullptr; }
     HistoryStore& History() { return position_->History(); }
+    EditorView& View() { return view_; }
     // Called by the component sinks.
     void OnComponentEvent(ComponentSink::Source source, DISPID id, const DISPPARAMS* params) override;
 
 private:
+    friend class ControlViewHost;
+
     HRESULT CreateSubObjects();
     HRESULT CreateComponents();
     void ConfigureComponents();
@@ -246,8 +258,6 @@ private:
     std::string NewWorkingFileName() const;
     // After undo/redo: format, overview, view and markers follow the new current state.
     void BringInLineWithState();
-    // RecomputeView(start, end) of the view subsystem; false when it failed.
-    bool RecomputeView(int32_t startByte, int32_t endByte);
     void RefreshDocumentObjects();
 
     void FireEvent(DISPID id, std::initializer_list<Variant> args = {});
@@ -301,8 +311,9 @@ private:
     int16_t typeBorder_ = 1;
     int32_t mousePointer_ = 0;
     std::string mouseCustom_;
-    // Amplitude drawn at half a lane's height (the view's full-scale value).
-    int32_t fullScale_ = 35000;
+
+    ControlViewHost viewHost_{*this};
+    EditorView view_{viewHost_};
 };
 
 // Creates a control through `services` and runs its start-up; nullptr (after the start-up

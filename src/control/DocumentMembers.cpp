@@ -72,7 +72,7 @@ HRESULT AudioEditor::New(int32_t Frequency, int32_t nChannels) {
     RefreshDocumentObjects();
     formatString_ = FormatText(Frequency, nChannels);
 
-    if (!RecomputeView(0, position_->State()->totalBytes)) return S_OK;
+    if (!view_.RecomputeView(0, position_->State()->totalBytes)) return S_OK;
     Redraw();
     FireEndOperation();
     return S_OK;
@@ -81,10 +81,8 @@ HRESULT AudioEditor::New(int32_t Frequency, int32_t nChannels) {
 HRESULT AudioEditor::Close() {
     Stop();
     if (!HasDocument()) return S_OK;
-    int16_t scaleType = 1;
-    if (scaleY_) scaleY_->get_Type(&scaleType);
-    fullScale_ = (bitsPerSample_ == 8 && scaleType != 3) ? 130 : 35000;
-    if (scaleType == 2) fullScale_ = 110;
+    view_.FreeOverview();
+    view_.ResetFullScale(bitsPerSample_);
     History().Clear();
     fileComponent_->CloseFile();
     formatString_.clear();
@@ -140,9 +138,11 @@ void AudioEditor::BringInLineWithState() {
     if (state.channels != channels_) {
         channels_ = state.channels;
         channelObject_->Refresh();
+        view_.RelayAmplitudeScale();
         RenderBackground();
     }
-    if (!RecomputeView(state.startView[state.zoomLevel], state.endView[state.zoomLevel])) return;
+    view_.BuildOverview();
+    if (!view_.RecomputeStoredView()) return;
     markers_->SyncMarkerCache();
     Redraw();
 }

@@ -34,13 +34,6 @@ HRESULT AudioEditor::Record(int32_t) { return S_OK; }
 HRESULT AudioEditor::Pause() { return S_OK; }
 HRESULT AudioEditor::Continue() { return S_OK; }
 
-// The view and its picture arrive with the view subsystem.
-HRESULT AudioEditor::ZoomIn() { return S_OK; }
-HRESULT AudioEditor::ZoomOut() { return S_OK; }
-HRESULT AudioEditor::ZoomFull() { return S_OK; }
-HRESULT AudioEditor::Refresh() { return S_OK; }
-HRESULT AudioEditor::ZoomVertical(int32_t) { return S_OK; }
-HRESULT AudioEditor::SaveWaveImage(BSTR) { return S_OK; }
 
 // Edits, effects, conversion and the clipboard arrive with the operation frame.
 HRESULT AudioEditor::Copy() { return S_OK; }

@@ -37,12 +37,7 @@ HRESULT AudioEditor::get_TypeView(int32_t* value) { return WriteOut(value, typeV
 HRESULT AudioEditor::put_TypeView(int32_t value) {
     if (value == typeView_) return S_OK;
     typeView_ = value;
-    if (HasDocument()) {
-        const DocState& state = *position_->State();
-        if (RecomputeView(state.startView[state.zoomLevel], state.endView[state.zoomLevel])) Redraw();
-    } else {
-        Redraw();
-    }
+    view_.TypeViewChanged();
     return S_OK;
 }
 

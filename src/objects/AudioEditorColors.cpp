@@ -1,5 +1,7 @@
 #include "objects/AudioEditorColors.h"
 
+#include "objects/ColorShades.h"
+
 namespace vesk {
 
 namespace {
@@ -22,7 +24,7 @@ constexpr ColorRule kRules[] = {
     {kButtonFace, ColorEffect::Pens},     // Scales
     {0xDCDCDC, ColorEffect::Redraw},      // PlayCursor
     {0x4F2C04, ColorEffect::Pens},        // Grid
-    {0xABF01C, ColorEffect::Pens},        // DigitalWaveform (the painter derives its two shades)
+    {0xABF01C, ColorEffect::Pens},        // DigitalWaveform (also the source of the two band shades)
     {0x00FFFF, ColorEffect::Redraw},      // Cursor
     {0x2626A4, ColorEffect::Pens},        // CenterLine
     {0x9F876F, ColorEffect::Redraw},      // Boundary
@@ -34,10 +36,16 @@ constexpr ColorRule kRules[] = {
 };
 static_assert(std::size(kRules) == static_cast<size_t>(EditorColor::Count));
 
+// Lightness steps (on the 0..240 scale) from DigitalWaveform down to the band shades: the
+// selection stands out clearly, the overlap with the thumb lies between the two.
+constexpr int32_t kBandSelectionDarker = 40;
+constexpr int32_t kBandOverlapDarker = 20;
+
 }  // namespace
 
 AudioEditorColors::AudioEditorColors() {
     for (size_t i = 0; i < colors_.size(); ++i) colors_[i] = kRules[i].defaultValue;
+    DeriveShades();
 }
 
 OLE_COLOR AudioEditorColors::DefaultColor(EditorColor which) { return kRules[static_cast<size_t>(which)].defaultValue; }
@@ -50,8 +58,15 @@ HRESULT AudioEditorColors::Get(EditorColor which, OLE_COLOR* value) const {
 
 HRESULT AudioEditorColors::Put(EditorColor which, OLE_COLOR value) {
     colors_[static_cast<size_t>(which)] = value;
+    if (which == EditorColor::DigitalWaveform) DeriveShades();
     if (host_) host_->ColorsChanged(kRules[static_cast<size_t>(which)].effect);
     return S_OK;
+}
+
+void AudioEditorColors::DeriveShades() {
+    OLE_COLOR waveform = Color(EditorColor::DigitalWaveform);
+    bandSelectionShade_ = ShiftLightness(waveform, -kBandSelectionDarker);
+    bandOverlapShade_ = ShiftLightness(waveform, -kBandOverlapDarker);
 }
 
 }  // namespace vesk

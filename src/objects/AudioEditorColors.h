@@ -41,6 +41,10 @@ public:
     OLE_COLOR Color(EditorColor which) const { return colors_[static_cast<size_t>(which)]; }
     // The default of a colour (the system button face for Scales).
     static OLE_COLOR DefaultColor(EditorColor which);
+    // Darker shades of DigitalWaveform for the selection's share of the band above the waveform
+    // and for where that share overlaps the view thumb; follow every put of DigitalWaveform.
+    OLE_COLOR BandSelectionShade() const { return bandSelectionShade_; }
+    OLE_COLOR BandOverlapShade() const { return bandOverlapShade_; }
 
 #define VESK_COLOR_ACCESSORS(Name)                                                      \
     HRESULT get_##Name(OLE_COLOR* value) override { return Get(EditorColor::Name, value); } \
@@ -67,9 +71,12 @@ public:
 private:
     HRESULT Get(EditorColor which, OLE_COLOR* value) const;
     HRESULT Put(EditorColor which, OLE_COLOR value);
+    void DeriveShades();
 
     EditorHost* host_ = nullptr;
     std::array<OLE_COLOR, static_cast<size_t>(EditorColor::Count)> colors_;
+    OLE_COLOR bandSelectionShade_ = 0;
+    OLE_COLOR bandOverlapShade_ = 0;
 };
 
 }  // namespace vesk

@@ -184,8 +184,9 @@ TEST_F(DispatchTest, EventsReachAdvisedSinksUntilUnadvised) {
     EXPECT_EQ(events->Count(kEndOperation), 1);
     ComPtr<IDispatch> position = SubObject("Position");
     Variant result;
+    const int before = events->Count(kChangePosition);
     Call(position.get(), 1, DISPATCH_PROPERTYPUT, {Variant::I4(0)}, &result);
-    EXPECT_EQ(events->Count(kChangePosition), 1);
+    EXPECT_EQ(events->Count(kChangePosition), before + 1);
     UnadviseSink(static_cast<IAudioEditor*>(control.get()), IID_IAudioEditorEvents, cookie);
     control->New(8000, 1);
     EXPECT_EQ(events->Count(kEndOperation), 1);

@@ -1,0 +1,38 @@
+// The container side of a control in a window: the site gives the in-place active control its
+// window (a drawing surface of the window's size) and learns when the control's view changed
+// while it could not draw itself.
+#pragma once
+
+#include "platform/drawing/Bitmap.h"
+
+namespace vesk {
+
+class ControlSite {
+public:
+    virtual ~ControlSite() = default;
+
+    // The window surface the control draws into, or nullptr when it has none (not active).
+    virtual Bitmap* Window() = 0;
+    // The control's view changed and it could not draw: the container repaints it later by
+    // calling the control's Paint.
+    virtual void OnViewChange() = 0;
+};
+
+// A site without a screen: its window is an off-screen bitmap. Tests, scripts and the picture
+// export use it.
+class HeadlessSite : public ControlSite {
+public:
+    HeadlessSite(int32_t width, int32_t height) : window_(width, height) {}
+
+    Bitmap* Window() override { return &window_; }
+    void OnViewChange() override { ++viewChanges_; }
+
+    void Resize(int32_t width, int32_t height) { window_ = Bitmap(width, height); }
+    int ViewChanges() const { return viewChanges_; }
+
+private:
+    Bitmap window_;
+    int viewChanges_ = 0;
+};
+
+}  // namespace vesk
