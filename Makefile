@@ -35,5 +35,8 @@ test-asan: build-asan
 
 test: test-normal test-asan
 
+bench: build
+	./$(BUILD)/bench/view_bench
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
