@@ -9,6 +9,11 @@ packages=(
   python3 python3-dev pybind11-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 libpng-dev
   imagemagick ffmpeg sox
+  libsndfile1-dev libmpg123-dev libmp3lame-dev libsoxr-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
+  libtag1-dev libcdio-dev libcdio-paranoia-dev
+  libsoundtouch-dev libkissfft-dev
+  lame
 )
 
 missing=()

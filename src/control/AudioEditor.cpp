@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "components/CdReader.h"
 #include "components/ComponentNames.h"
 #include "control/typelib/TypeLibrary.h"
 #include "platform/io/TempFile.h"
@@ -209,9 +210,13 @@ void AudioEditor::FireErrorIfAny() {
     if (lastErrorNum_ != 0) FireEvent(kError, {Variant::I4(lastErrorNum_)});
 }
 
-void AudioEditor::OnComponentEvent(ComponentSink::Source, DISPID, const DISPPARAMS*) {
+void AudioEditor::OnComponentEvent(ComponentSink::Source source, DISPID id, const DISPPARAMS* params) {
+    // The CD reader's progress while it copies a track into a document.
+    if (source == ComponentSink::Source::CdReader && id == cd_reader_event::kProgress) {
+        ReportProgress(EventArgInt(params, 0));
+    }
     // Playback, recording and transform progress are handled by the transport and effects
-    // code; until then the notifications are accepted and dropped.
+    // code; until then their notifications are accepted and dropped.
 }
 
 // ---- EditorHost: the sub-objects' reactions go to the view ----

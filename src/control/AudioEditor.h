@@ -8,6 +8,7 @@
 // the host through LastErrorNum and the Error event.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "components/VeskAudioFile.h"
@@ -18,6 +19,7 @@
 #include "control/ControlViewHost.h"
 #include "control/EditorControl.h"
 #include "control/typelib/Bindings.h"
+#include "document/WaveFile.h"
 #include "objects/AudioEditorChannel.h"
 #include "objects/AudioEditorColors.h"
 #include "objects/AudioEditorDevice.h"
@@ -260,6 +262,25 @@ private:
     void BringInLineWithState();
     void RefreshDocumentObjects();
 
+    // Open and Save, by the kind of file (the extension decides).
+    void OpenThroughFile(const std::string& fileName, int32_t formatType);
+    void OpenThroughWma(const std::string& fileName);
+    void OpenThroughCd(const std::string& fileName);
+    void ReadMarkersOf(const std::string& fileName);
+    void SaveThroughFile(const std::string& fileName, bool selected, int32_t formatType);
+    void SaveThroughWma(const std::string& fileName, bool selected);
+    void WriteMarkersAndInfo(const std::string& fileName, bool selected, double rateRatio);
+    // Moves decoded blocks into the working file (progress, overview on the fly); returns false
+    // when the working file could not take them.
+    using BlockReader = std::function<void(int32_t bytes, SAFEARRAY** block)>;
+    bool DecodeInto(WaveFile& file, int32_t blockBytes, int64_t expectedBytes, const BlockReader& read);
+    // Moves the working file's sound (or the selection) to an encoder in blocks.
+    using BlockWriter = std::function<void(SAFEARRAY* block)>;
+    void EncodeFrom(WaveFile& file, bool selected, int32_t blockBytes, const BlockWriter& write);
+    // After a forwarded SetFormat: the component's text of its format.
+    void RefreshFormatString();
+    void ReportProgress(int32_t percent);
+
     void FireEvent(DISPID id, std::initializer_list<Variant> args = {});
     void FireEndOperation();
     void FireErrorIfAny();
@@ -311,6 +332,7 @@ private:
     int16_t typeBorder_ = 1;
     int32_t mousePointer_ = 0;
     std::string mouseCustom_;
+    int32_t openProgress_ = 0;  // 0..100 while a file opens or saves
 
     ControlViewHost viewHost_{*this};
     EditorView view_{viewHost_};

@@ -106,11 +106,10 @@ void ControlViewHost::SetShownMarkers(int32_t first, int32_t last) {
     if (control_.markers_) control_.markers_->SetShownMarkers(first, last);
 }
 
-// Playback and opening arrive with the transport and the file formats; until then there is no
-// play cursor and no file is ever being opened.
+// Playback arrives with the transport; until then there is no play cursor.
 int32_t ControlViewHost::PlayColumn() const { return 0; }
 int32_t ControlViewHost::LastPlayType() const { return 2; }
-int32_t ControlViewHost::OpenProgress() const { return 0; }
+int32_t ControlViewHost::OpenProgress() const { return control_.openProgress_; }
 
 void ControlViewHost::SetLastErrorNum(int32_t code) { control_.lastErrorNum_ = code; }
 void ControlViewHost::FireChangePosition() { control_.FireEvent(kChangePosition); }

@@ -6,28 +6,6 @@
 namespace vesk {
 
 
-// Open, Save and the file formats arrive with the file components.
-HRESULT AudioEditor::Open(BSTR, int32_t) { return S_OK; }
-HRESULT AudioEditor::Save(BSTR, VARIANT_BOOL, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatFromMenu() { return S_OK; }
-HRESULT AudioEditor::SetFormatRAW(int32_t, int32_t, int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatMP3(int32_t, int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatVOX(int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatG726(int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatLikeSample(BSTR) { return S_OK; }
-HRESULT AudioEditor::SetFormatWMA(int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatGSM(int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatPCM(int32_t, int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatDSP() { return S_OK; }
-HRESULT AudioEditor::SetFormatALAW(int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatULAW(int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatALF2CD(int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatADPCM(int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatOggVorbis(int32_t, int32_t, int32_t, int32_t, int32_t, int16_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatG723(int32_t, int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatG721(int32_t) { return S_OK; }
-HRESULT AudioEditor::SetFormatMP2(int32_t, int32_t, int16_t) { return S_OK; }
-
 // Playback and recording arrive with the transport.
 HRESULT AudioEditor::Play(int32_t) { return S_OK; }
 HRESULT AudioEditor::Record(int32_t) { return S_OK; }

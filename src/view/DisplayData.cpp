@@ -462,6 +462,41 @@ int32_t DisplayData::OverviewLengthFor(int32_t totalBytes, int32_t areaWidth) co
     return static_cast<int32_t>(wanted);
 }
 
+bool DisplayData::StartDecodingOverview(int64_t expectedBytes, int32_t channels, int32_t areaWidth) {
+    const int64_t units = (expectedBytes / 2 + kOverviewUnitSamples - 1) / kOverviewUnitSamples;
+    const int32_t width = std::clamp(areaWidth, 0, kMaxColumns - 1);
+    channels = ClampChannels(channels);
+    if (units <= 1 || width < 1 || units * width > std::numeric_limits<int32_t>::max()) {
+        overview_.Free();
+        return false;
+    }
+    const int32_t length = static_cast<int32_t>(units * width);
+    if (!AllocateOverview(length, channels)) {
+        overview_.Free();
+        return false;
+    }
+    decodeStride_ = std::max<int64_t>((expectedBytes + 2 * channels) / length / 400, 1);
+    decodeScale_ = static_cast<double>(length) / static_cast<double>(expectedBytes);
+    decodeChannels_ = channels;
+    return true;
+}
+
+void DisplayData::AddDecodedBlock(const int16_t* samples, int32_t count, int64_t bytesBefore) {
+    if (!overview_.ready) return;
+    const int64_t step = decodeStride_ * decodeChannels_;
+    const int32_t last = overview_.length - 1;
+    for (int64_t i = 0; i < count - 1; i += step) {
+        const int32_t j = static_cast<int32_t>(std::min<double>((bytesBefore + 2 * i) * decodeScale_, last));
+        for (int ch = 0; ch < decodeChannels_; ++ch) {
+            const int32_t v = samples[i + ch];
+            int32_t& low = overview_.min[ch][j];
+            int32_t& high = overview_.max[ch][j];
+            if (low == kEmptyColumn || v < low) low = v;
+            if (high == kEmptyColumn || v > high) high = v;
+        }
+    }
+}
+
 bool DisplayData::AllocateOverview(int32_t length, int32_t channels) {
     try {
         // Arrays of the right size are refilled in place; a channel the sound no longer has

@@ -91,6 +91,13 @@ public:
                        int32_t areaWidth, const std::function<void(int16_t percent)>& progress);
     void FreeOverview() { overview_.Free(); }
 
+    // The overview filled while a file decodes, from a sparse sample of each block (about 400
+    // positions per entry): started when the announced length reaches two units. Returns
+    // whether it was started.
+    bool StartDecodingOverview(int64_t expectedBytes, int32_t channels, int32_t areaWidth);
+    // Adds `count` interleaved samples that were written after bytesBefore bytes.
+    void AddDecodedBlock(const int16_t* samples, int32_t count, int64_t bytesBefore);
+
 private:
     // OverviewLength for a document of totalBytes: 0 when it gets no overview.
     int32_t OverviewLengthFor(int32_t totalBytes, int32_t areaWidth) const;
@@ -100,6 +107,10 @@ private:
 
     PeakColumns columns_;
     Overview overview_;
+    // The decoding overview's sampling: every decodeStride_-th frame, entry = byte × decodeScale_.
+    int64_t decodeStride_ = 1;
+    double decodeScale_ = 0;
+    int32_t decodeChannels_ = 1;
     Interpolation interpolation_ = Interpolation::CubicSpline;
 };
 

@@ -59,6 +59,15 @@ public:
     // Rebuilds the overview of the current working file with Status 7, progress and EndOperation.
     void BuildOverview();
     void FreeOverview() { data_.FreeOverview(); }
+    // The overview filled while a file decodes (see DisplayData); false when none is needed.
+    bool StartDecodingOverview(int64_t expectedBytes, int32_t channels) {
+        return data_.StartDecodingOverview(expectedBytes, channels, geometry_.Area().width);
+    }
+    void AddDecodedBlock(const int16_t* samples, int32_t count, int64_t bytesBefore) {
+        data_.AddDecodedBlock(samples, count, bytesBefore);
+    }
+    // The time scale again (the document's format changed).
+    void RelayTimeScale() { ComputeTimeScale(); }
     void SetInterpolation(Interpolation kind) { data_.SetInterpolationKind(kind); }
 
     // Writes the last composed frame (BMP, or PNG by extension); false before the first paint.
