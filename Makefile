@@ -37,6 +37,7 @@ test: test-normal test-asan
 
 bench: build
 	./$(BUILD)/bench/view_bench
+	./$(BUILD)/bench/file_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

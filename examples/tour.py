@@ -114,6 +114,41 @@ def draw_picture(ed, path):
     return site
 
 
+def files_round_trip(ed, folder):
+    section("Saving and opening files")
+    os.makedirs(folder, exist_ok=True)
+    ed.FileInfo.Title = "Tour tone"
+    ed.FileInfo.Artist = "The tour"
+    formats = [
+        ("tone.wav", lambda: ed.SetFormatPCM(44100, 2, 16)),
+        ("tone.flac", lambda: ed.SetFormatPCM(44100, 2, 16)),
+        ("tone.mp3", lambda: ed.SetFormatMP3(44100, 128, 2)),
+        ("tone.ogg", lambda: ed.SetFormatOggVorbis(44100, 2, 128)),
+        ("tone-8k.wav", lambda: ed.SetFormatULAW(8000, 1)),
+    ]
+    paths = []
+    for name, choose in formats:
+        choose()
+        path = os.path.join(folder, name)
+        ed.Save(path)
+        paths.append(path)
+        size = os.path.getsize(path) if os.path.exists(path) else 0
+        print(f"saved {name:12} {size:8} bytes  as {ed.FileInfo.FormatString}  (LastErrorNum {ed.LastErrorNum})")
+
+    reader = audioeditor.Dispatch("VeskAudioEditor.AudioEditor")
+    reader.TempDirectory = ed.TempDirectory
+    for path in paths:
+        reader.Open(path)
+        markers = reader.Markers
+        labels = []
+        for number in range(1, markers.Count + 1):
+            markers.Num = number
+            labels.append(f"{markers.Label}@{markers.Position}")
+        print(f"opened {os.path.basename(path):12} {reader.FileInfo.FormatString:40} "
+              f"{reader.Position.TotalSamples:7} frames; title {reader.FileInfo.Title!r}; markers {labels}")
+    reader.Close()
+
+
 def show_history(ed):
     section("Undo and redo")
     print(f"UndoEnabled {ed.UndoEnabled}, RedoEnabled {ed.RedoEnabled}")
@@ -134,6 +169,7 @@ def main():
     show_markers(ed)
     show_settings(ed)
     site = draw_picture(ed, "tour.png")
+    files_round_trip(ed, "tour-output")
     show_history(ed)
     del site
 

@@ -1,15 +1,23 @@
 #include "components/LameSettingsStore.h"
 
+#include "components/file/LameEncoderCommandLine.h"
+#include "components/file/LameEncoderSettings.h"
 #include "platform/automation/OutParam.h"
 
 namespace vesk {
 
 HRESULT LameSettingsStore::SetParamsFromCommandLine(BSTR commandLine) {
     values_.commandLine = std::u16string(BstrView(commandLine));
+    LameEncoderCommandLine::Apply(BstrToUtf8(commandLine), values_);
     return S_OK;
 }
 
-HRESULT LameSettingsStore::SetParamsFromPreset(int16_t preset) { return StoreValue(values_.preset, preset); }
+// A number LAME does not know as a preset changes nothing but the number kept.
+HRESULT LameSettingsStore::SetParamsFromPreset(int16_t preset) {
+    values_.preset = preset;
+    LameEncoderSettings::ApplyPreset(preset, values_);
+    return S_OK;
+}
 
 // The alternative presets share the numbering of the ordinary ones here.
 HRESULT LameSettingsStore::SetParamsFromAltPreset(int16_t preset) { return SetParamsFromPreset(preset); }

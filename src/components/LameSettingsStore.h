@@ -1,7 +1,7 @@
 // The MP3 encoder settings object of VeskAudioFile: it stores every property a host sets and
-// answers it back, and the encoder reads Values() when it writes an MP3 file. Presets and
-// command lines are kept as given; turning them into property values is the encoder's work
-// (it comes with the LAME back-end).
+// answers it back, and the encoder reads Values() when it writes an MP3 file. A preset or a
+// command line changes the properties the way LAME's presets and options do (the text and the
+// number are kept too). What each value means to the encoder: file/LameEncoderSettings.h.
 #pragma once
 
 #include <cstdint>
@@ -11,14 +11,15 @@
 
 namespace vesk {
 
-// Defaults are those of a plain constant-bitrate 128 kbps 44.1 kHz stereo encode.
+// Defaults are those of a plain `lame -b 128` encode at 44.1 kHz stereo (LAME's own default
+// algorithm quality 3 and VBR quality 4).
 struct LameSettingsValues {
-    int32_t vbrBitrateKbps = 128;
+    int32_t vbrBitrateKbps = 0;  // highest VBR bitrate; 0: LAME chooses
     int16_t vbrQuality = 4;
     int32_t vbrCodingMethod = -1;  // VBR_NONE: constant bitrate
     int16_t abrBitrateKbps = 128;
     int32_t typeStereo = 2;  // JOINTSTEREO
-    int16_t encoderQuality = 5;
+    int16_t encoderQuality = 3;
     VARIANT_BOOL writingVbrHeader = VARIANT_TRUE;
     VARIANT_BOOL bitReservoir = VARIANT_TRUE;
     VARIANT_BOOL blockTypeControl = VARIANT_FALSE;

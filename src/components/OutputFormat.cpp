@@ -1,16 +1,13 @@
 #include "components/OutputFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "components/file/FormatText.h"
+
 namespace vesk {
 namespace {
-
-std::string ChannelText(int32_t channels) {
-    if (channels == 1) return "mono";
-    if (channels == 2) return "stereo";
-    return std::to_string(channels) + " channels";
-}
 
 std::string_view RawCompressName(int32_t rawCompress) {
     static constexpr std::array<std::string_view, 6> kNames{"PCM",      "A-law",     "u-law",
@@ -19,20 +16,19 @@ std::string_view RawCompressName(int32_t rawCompress) {
     return kNames[rawCompress - 1];
 }
 
-// "<name> <rate> Hz; <bits> bit; <channels>", the shape of every sample-based format.
 std::string SampleText(std::string_view name, const OutputFormat& f, int32_t bits, int32_t channels) {
-    return std::string(name) + " " + std::to_string(f.frequencyHz) + " Hz; " + std::to_string(bits) + " bit; " +
-           ChannelText(channels);
+    return format_text::SampleBased(name, f.frequencyHz, bits, channels);
 }
 
-// "<name> <rate> Hz; <kbps> kbps; <channels>", the shape of the bitrate-based formats.
 std::string BitrateText(std::string_view name, const OutputFormat& f) {
-    return std::string(name) + " " + std::to_string(f.frequencyHz) + " Hz; " + std::to_string(f.bitrateKbps) +
-           " kbps; " + ChannelText(f.channels);
+    return format_text::BitrateBased(name, f.frequencyHz, f.bitrateKbps, f.channels);
 }
 
+// Vorbis is variable-rate: the bitrate given is a target ("nominal"), and a quality may replace it.
 std::string OggText(const OutputFormat& f) {
-    std::string text = BitrateText("Ogg Vorbis", f);
+    std::string text = "Ogg Vorbis " + std::to_string(f.frequencyHz) + " Hz; ";
+    if (f.bitrateKbps > 0) text += std::to_string(f.bitrateKbps) + " kbps nominal; ";
+    text += format_text::Channels(f.channels);
     if (f.minBitrateKbps > 0) text += "; min " + std::to_string(f.minBitrateKbps) + " kbps";
     if (f.maxBitrateKbps > 0) text += "; max " + std::to_string(f.maxBitrateKbps) + " kbps";
     if (f.quality >= 0) text += "; quality " + std::to_string(f.quality);
@@ -48,9 +44,9 @@ std::string OutputFormat::Describe() const {
         case OutputCodec::Raw:
             return "RAW " + SampleText(RawCompressName(rawCompress), *this, bitsPerSample, channels);
         case OutputCodec::Mp3:
-            return BitrateText("MPEG Layer-3", *this);
+            return BitrateText("MP3", *this);
         case OutputCodec::Mp2:
-            return BitrateText("MPEG Layer-2", *this);
+            return BitrateText("MP2", *this);
         case OutputCodec::OggVorbis:
             return OggText(*this);
         case OutputCodec::Adpcm:
@@ -70,17 +66,19 @@ std::string OutputFormat::Describe() const {
         case OutputCodec::G726:
             return SampleText("G.726 ADPCM", *this, bitsPerSample, 1);
         case OutputCodec::Alf2Cd:
-            return BitrateText("ALF2CD", *this);
+            return BitrateText("ALF2CD (MPEG-1 Layer II)", *this);
         case OutputCodec::Dsp:
-            return "DSP " + std::to_string(frequencyHz) + " Hz; mono";
+            // Its rate and channels are those of the sound being saved, not fixed here.
+            return "DSP 16 bit PCM, no header; rate and channels of the sound";
     }
     return {};
 }
 
 int32_t OutputFormat::Alf2CdKbps(int32_t bitrateCode) {
     static constexpr std::array<int32_t, 4> kKbps{256, 320, 384, 512};
+    static constexpr int32_t kLayerTwoMaxKbps = 384;
     if (bitrateCode < 1 || bitrateCode > static_cast<int32_t>(kKbps.size())) return 0;
-    return kKbps[bitrateCode - 1];
+    return std::min(kKbps[bitrateCode - 1], kLayerTwoMaxKbps);
 }
 
 }  // namespace vesk

@@ -20,10 +20,12 @@ struct OutputFormat {
     int32_t quality = -1;        // Ogg Vorbis, -1 = none given
     int32_t rawCompress = 1;     // RAW: RawTypeCompressConstants
 
-    // E.g. "PCM 44100 Hz; 16 bit; stereo", "Dialogic VOX ADPCM 8000 Hz; 4 bit; mono".
+    // What a person reads as the format, e.g. "PCM 44100 Hz; 16 bit; stereo",
+    // "MP3 44100 Hz; 128 kbps; stereo", "Dialogic VOX ADPCM 8000 Hz; 4 bit; mono".
     std::string Describe() const;
 
-    // Bitrate in kbps of an ALF2CDBitrateConstants value (1..4); 0 for any other.
+    // Bitrate in kbps of an ALF2CDBitrateConstants value (1..4); 0 for any other. The 512 kbps
+    // code gives 384, the highest rate MPEG-1 Layer II allows, so the text and the file agree.
     static int32_t Alf2CdKbps(int32_t bitrateCode);
 
     friend bool operator==(const OutputFormat&, const OutputFormat&) = default;

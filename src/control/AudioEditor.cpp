@@ -215,8 +215,12 @@ void AudioEditor::OnComponentEvent(ComponentSink::Source source, DISPID id, cons
     if (source == ComponentSink::Source::CdReader && id == cd_reader_event::kProgress) {
         ReportProgress(EventArgInt(params, 0));
     }
-    // Playback, recording and transform progress are handled by the transport and effects
-    // code; until then their notifications are accepted and dropped.
+    // The transform's progress while an effect runs, as the position in the whole document.
+    if (source == ComponentSink::Source::Transform && id == transform_event::kProgress) {
+        editing_.Effects().OnTransformProgress(EventArgInt(params, 0));
+    }
+    // Playback and recording notifications are handled by the transport; until then they are
+    // accepted and dropped.
 }
 
 // ---- EditorHost: the sub-objects' reactions go to the view ----

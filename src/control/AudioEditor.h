@@ -16,10 +16,12 @@
 #include "components/VeskAudioRecord.h"
 #include "components/VeskAudioTransform.h"
 #include "control/ComponentSink.h"
+#include "control/ControlEditHost.h"
 #include "control/ControlViewHost.h"
 #include "control/EditorControl.h"
 #include "control/typelib/Bindings.h"
 #include "document/WaveFile.h"
+#include "edit/Editing.h"
 #include "objects/AudioEditorChannel.h"
 #include "objects/AudioEditorColors.h"
 #include "objects/AudioEditorDevice.h"
@@ -249,6 +251,7 @@ public:
 
 private:
     friend class ControlViewHost;
+    friend class ControlEditHost;
 
     HRESULT CreateSubObjects();
     HRESULT CreateComponents();
@@ -280,6 +283,8 @@ private:
     // After a forwarded SetFormat: the component's text of its format.
     void RefreshFormatString();
     void ReportProgress(int32_t percent);
+    // Runs one effect through the pipeline; S_OK whatever happened.
+    HRESULT RunEffect(const EffectCall& call);
 
     void FireEvent(DISPID id, std::initializer_list<Variant> args = {});
     void FireEndOperation();
@@ -336,6 +341,8 @@ private:
 
     ControlViewHost viewHost_{*this};
     EditorView view_{viewHost_};
+    ControlEditHost editHost_{*this};
+    Editing editing_{editHost_};
 };
 
 // Creates a control through `services` and runs its start-up; nullptr (after the start-up

@@ -119,6 +119,8 @@ HRESULT AudioEditor::IsAvailableFormatOggVorbis(int32_t Frequency, int32_t nChan
 HRESULT AudioEditor::Stop() {
     if (status_ == operation::kPlaying || status_ == operation::kPaused) player_->StopPlayback();
     if (status_ == operation::kRecording) recordComponent_->StopRecording();
+    // An effect may be inside the transform component: ask it to return early.
+    if (transform_) transform_->AbortTransform();
     status_ = operation::kIdle;
     return S_OK;
 }

@@ -42,7 +42,9 @@ WaveHeaderInfo WaveHeaderCheck::Run(const std::string& path) {
         if (chunk.id == FourCC("data")) info.dataSize = chunk.size;
         if (!file.Ascend(chunk)) break;
     }
-    info.valid = info.format.formatTag != 0;
+    // A walk cut short by a failing disk is no verdict on the file: refuse it rather than take
+    // a data size of 0 for the truth.
+    info.valid = info.format.formatTag != 0 && !file.ReadFailed();
     return info;
 }
 

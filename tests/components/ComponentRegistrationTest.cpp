@@ -54,11 +54,12 @@ TEST_F(ComponentRegistration, ForeignInterfacesAreRefused) {
     EXPECT_FALSE(registry_.Create<IConnectionPointContainer>(kVeskAudioInformationName));
 }
 
-TEST_F(ComponentRegistration, OnDemandComponentsAreNotRegistered) {
-    EXPECT_FALSE(registry_.IsRegistered(kWmaCodecName));
-    EXPECT_FALSE(registry_.IsRegistered(kCdReaderName));
-    void* object = nullptr;
-    EXPECT_EQ(registry_.CreateInstance(kWmaCodecName, IWmaCodec::kIid, &object), REGDB_E_CLASSNOTREG);
+TEST_F(ComponentRegistration, OnDemandComponentsAreCreatedFreshEachTime) {
+    ComPtr<IWmaCodec> first = registry_.Create<IWmaCodec>(kWmaCodecName);
+    ComPtr<IWmaCodec> second = registry_.Create<IWmaCodec>(kWmaCodecName);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(static_cast<void*>(first.get()), static_cast<void*>(second.get()));
+    EXPECT_TRUE(registry_.Create<ICdReader>(kCdReaderName));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ void ExpectStoresEveryProperty(std::initializer_list<Property<T>> properties, T 
 
 TEST(LameSettingsStore, StoresEveryLongProperty) {
     ExpectStoresEveryProperty<int32_t>(
-        {VESK_PROPERTY(VbrBitrate, 128), VESK_PROPERTY(VbrCodingMethod, -1), VESK_PROPERTY(TypeStereo, 2),
+        {VESK_PROPERTY(VbrBitrate, 0), VESK_PROPERTY(VbrCodingMethod, -1), VESK_PROPERTY(TypeStereo, 2),
          VESK_PROPERTY(LowPassFrequency, 0), VESK_PROPERTY(HighPassFrequency, 0), VESK_PROPERTY(LowPassWidth, 0),
          VESK_PROPERTY(HighPassWidth, 0), VESK_PROPERTY(Bitrate, 128), VESK_PROPERTY(Channels, 2),
          VESK_PROPERTY(Frequency, 44100)},
@@ -45,7 +45,7 @@ TEST(LameSettingsStore, StoresEveryLongProperty) {
 
 TEST(LameSettingsStore, StoresEveryShortProperty) {
     ExpectStoresEveryProperty<int16_t>(
-        {VESK_PROPERTY(VbrQuality, 4), VESK_PROPERTY(AbrBitrate, 128), VESK_PROPERTY(EncoderQuality, 5),
+        {VESK_PROPERTY(VbrQuality, 4), VESK_PROPERTY(AbrBitrate, 128), VESK_PROPERTY(EncoderQuality, 3),
          VESK_PROPERTY(Emphasis, 0), VESK_PROPERTY(ATHControlMode, 0)},
         int16_t{9}, int16_t{-1});
 }

@@ -8,7 +8,7 @@
 #include "components/VeskAudioTransform.h"
 #include "components/minimal/MinimalAudioPlayer.h"
 #include "components/minimal/MinimalAudioRecord.h"
-#include "components/minimal/MinimalAudioTransform.h"
+#include "components/transform/AudioTransform.h"
 
 namespace vesk {
 namespace {
@@ -83,7 +83,7 @@ void ExpectEventInterface(const IID& own, const IID& foreign) {
 TEST(ComponentEvents, EachComponentOffersItsOwnEventInterface) {
     ExpectEventInterface<MinimalAudioPlayer>(IID_VeskAudioPlayerEvents, IID_VeskAudioTransformEvents);
     ExpectEventInterface<MinimalAudioRecord>(IID_VeskAudioRecordEvents, IID_VeskAudioPlayerEvents);
-    ExpectEventInterface<MinimalAudioTransform>(IID_VeskAudioTransformEvents, IID_CdReaderEvents);
+    ExpectEventInterface<AudioTransform>(IID_VeskAudioTransformEvents, IID_CdReaderEvents);
 }
 
 TEST(ComponentEvents, EventInterfaceIdsAreDistinct) {

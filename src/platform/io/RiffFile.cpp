@@ -62,6 +62,7 @@ bool RiffFile::Open(const std::string& path, RiffOpenMode mode) {
     if (IsOpen()) Close();
     if (IoFaults::ShouldFail(IoOp::Open)) return false;
     fd_ = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0600);
+    readFailed_ = false;
     bufferStart_ = 0;
     bufferLength_ = 0;
     bufferDirty_ = false;
@@ -90,8 +91,9 @@ bool RiffFile::Flush() {
 
 int32_t RiffFile::Read(void* buffer, int32_t byteCount) {
     if (!IsOpen() || byteCount < 0) return -1;
-    if (IoFaults::ShouldFail(IoOp::Read)) return -1;
-    return ReadSpan(static_cast<uint8_t*>(buffer), byteCount);
+    const int32_t got = IoFaults::ShouldFail(IoOp::Read) ? -1 : ReadSpan(static_cast<uint8_t*>(buffer), byteCount);
+    if (got < 0) readFailed_ = true;
+    return got;
 }
 
 int32_t RiffFile::Write(const void* buffer, int32_t byteCount) {

@@ -72,6 +72,8 @@ public:
     int64_t Tell() const { return pos_; }
     // Hands buffered data to the operating system (write(2); no fsync).
     bool Flush();
+    // A read failed at the file-system level since Open (the end of the file is no failure).
+    bool ReadFailed() const { return readFailed_; }
     // Flushes and closes; false when either fails. The file is closed in any case.
     bool Close();
 
@@ -90,6 +92,7 @@ private:
     std::unique_ptr<uint8_t[]> buffer_;
     int64_t bufferStart_ = 0;  // file offset of buffer_[0]
     int32_t bufferLength_ = 0; // valid bytes in buffer_
+    bool readFailed_ = false;
     bool bufferDirty_ = false; // buffer_[0, bufferLength_) still has to reach the file
     int64_t pos_ = 0;          // logical position of the next read or write
 };

@@ -1,0 +1,25 @@
+// Picks the back-end that reads a file: libsndfile first (it covers most formats and gives MP3
+// its exact length), FFmpeg for what libsndfile refuses.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "components/file/AudioDecoder.h"
+
+namespace vesk {
+
+class DecoderSelection {
+public:
+    // An open decoder of path (UTF-8), or null with the ErrorConstants value in *error:
+    // FILEACCESS when the file cannot be read at all, FORMATNOTSUPPORT when a back-end knows the
+    // format but cannot decode it, FORMATFILE when no back-end recognises the content.
+    // formatType: FormatTypeConstants hint for headerless streams, 0 = detect.
+    static std::unique_ptr<AudioDecoder> Open(const std::string& path, int32_t formatType, int32_t* error);
+
+private:
+    static bool IsReadableFile(const std::string& path);
+};
+
+}  // namespace vesk

@@ -1,0 +1,39 @@
+// Decoder on FFmpeg (libavformat + libavcodec, libswresample to 16-bit mono or stereo at the
+// source rate): MP2, AVI audio, Musepack, AAC/M4A, G.729 and whatever else libsndfile refuses.
+#pragma once
+
+#include "components/file/AudioDecoder.h"
+#include "components/file/FfmpegHandles.h"
+
+namespace vesk {
+
+class FfmpegDecoder : public AudioDecoder {
+public:
+    // formatType 12 (MP2/G.729) also tries a headerless G.729 stream when probing fails.
+    int32_t Open(const std::string& path, int32_t formatType) override;
+    const SourceInfo& Info() const override { return info_; }
+    int64_t Read(int16_t* out, int64_t maxFrames) override;
+    void Close() override;
+
+private:
+    int32_t OpenCodec();
+    int32_t OpenResampler();
+    void DescribeSource();
+    // Decodes the next frame of the chosen stream into frame_; false at the end or on an error.
+    bool NextFrame();
+    // Converts (and so consumes) up to maxFrames frames of what the converter holds, or of
+    // frame_ when `fresh`, into out.
+    int64_t Convert(int16_t* out, int64_t maxFrames, bool fresh);
+
+    ffmpeg::FormatPtr input_;
+    ffmpeg::CodecPtr codec_;
+    ffmpeg::ResamplerPtr converter_;
+    ffmpeg::PacketPtr packet_;
+    ffmpeg::FramePtr frame_;
+    int stream_ = -1;
+    bool flushing_ = false;  // the demuxer is exhausted and the decoder has been told so
+    bool finished_ = false;  // the decoder has delivered its last frame
+    SourceInfo info_;
+};
+
+}  // namespace vesk

@@ -1,0 +1,196 @@
+#include "components/file/SndfileDecoder.h"
+
+#include <algorithm>
+#include <array>
+
+#include "components/ComponentErrors.h"
+#include "components/file/ChannelMix.h"
+#include "components/file/FormatText.h"
+#include "components/file/StreamBitrate.h"
+
+namespace vesk {
+namespace {
+
+// FormatTypeConstants values that name headerless streams.
+constexpr int32_t kTypeVox = 3;
+constexpr int32_t kTypeRaw = 4;
+constexpr int32_t kTypeG726 = 5;
+constexpr int32_t kTypeG721 = 7;
+constexpr int32_t kTypeG723 = 8;
+
+// AU encodings of the G.72x codecs.
+constexpr uint32_t kAuG721 = 23;
+constexpr uint32_t kAuG723With3Bits = 25;
+
+constexpr int64_t kMixChunkFrames = 4096;
+
+// A 24-byte AU header for a mono 8000 Hz stream of unknown length.
+std::vector<uint8_t> AuHeader(uint32_t encoding) {
+    const std::array<uint32_t, 6> fields{0x2E736E64u, 24u, 0xFFFFFFFFu, encoding, 8000u, 1u};
+    std::vector<uint8_t> header;
+    for (uint32_t field : fields) {
+        for (int shift = 24; shift >= 0; shift -= 8) header.push_back(static_cast<uint8_t>(field >> shift));
+    }
+    return header;
+}
+
+struct SubtypeText {
+    int subtype;
+    const char* name;
+    int32_t bits;  // 0: a bitrate-based codec
+    OutputCodec codec;
+};
+
+constexpr std::array<SubtypeText, 25> kSubtypes{{
+    {SF_FORMAT_PCM_S8, "PCM", 8, OutputCodec::Pcm},
+    {SF_FORMAT_PCM_U8, "PCM", 8, OutputCodec::Pcm},
+    {SF_FORMAT_PCM_16, "PCM", 16, OutputCodec::Pcm},
+    {SF_FORMAT_PCM_24, "PCM", 24, OutputCodec::Pcm},
+    {SF_FORMAT_PCM_32, "PCM", 32, OutputCodec::Pcm},
+    {SF_FORMAT_FLOAT, "IEEE float", 32, OutputCodec::Pcm},
+    {SF_FORMAT_DOUBLE, "IEEE float", 64, OutputCodec::Pcm},
+    {SF_FORMAT_ULAW, "u-law", 8, OutputCodec::ULaw},
+    {SF_FORMAT_ALAW, "A-law", 8, OutputCodec::ALaw},
+    {SF_FORMAT_IMA_ADPCM, "IMA ADPCM", 4, OutputCodec::Adpcm},
+    {SF_FORMAT_MS_ADPCM, "MS ADPCM", 4, OutputCodec::Adpcm},
+    {SF_FORMAT_GSM610, "GSM 6.10", 0, OutputCodec::Gsm},
+    {SF_FORMAT_VOX_ADPCM, "Dialogic VOX ADPCM", 4, OutputCodec::Vox},
+    {SF_FORMAT_G721_32, "G.721 ADPCM", 4, OutputCodec::G721},
+    {SF_FORMAT_G723_24, "G.723 ADPCM", 3, OutputCodec::G723},
+    {SF_FORMAT_G723_40, "G.723 ADPCM", 5, OutputCodec::G723},
+    {SF_FORMAT_VORBIS, "Ogg Vorbis", 0, OutputCodec::OggVorbis},
+    {SF_FORMAT_OPUS, "Opus", 0, OutputCodec::OggVorbis},
+    {SF_FORMAT_MPEG_LAYER_I, "MP1", 0, OutputCodec::Mp2},
+    {SF_FORMAT_MPEG_LAYER_II, "MP2", 0, OutputCodec::Mp2},
+    {SF_FORMAT_MPEG_LAYER_III, "MP3", 0, OutputCodec::Mp3},
+    {SF_FORMAT_ALAC_16, "ALAC", 16, OutputCodec::Pcm},
+    {SF_FORMAT_ALAC_20, "ALAC", 20, OutputCodec::Pcm},
+    {SF_FORMAT_ALAC_24, "ALAC", 24, OutputCodec::Pcm},
+    {SF_FORMAT_ALAC_32, "ALAC", 32, OutputCodec::Pcm},
+}};
+
+const SubtypeText* FindSubtype(int subtype) {
+    for (const auto& entry : kSubtypes) {
+        if (entry.subtype == subtype) return &entry;
+    }
+    return nullptr;
+}
+
+// Containers named in front of the codec; WAV is the plain case and needs no name.
+std::string ContainerPrefix(int major) {
+    switch (major) {
+        case SF_FORMAT_AIFF: return "AIFF ";
+        case SF_FORMAT_AU: return "AU ";
+        case SF_FORMAT_RAW: return "RAW ";
+        case SF_FORMAT_CAF: return "CAF ";
+        default: return "";
+    }
+}
+
+bool IsLossless(int major, int subtype) {
+    return major == SF_FORMAT_FLAC || (subtype >= SF_FORMAT_PCM_S8 && subtype <= SF_FORMAT_DOUBLE) ||
+           subtype == SF_FORMAT_PCM_U8 || (subtype >= SF_FORMAT_ALAC_16 && subtype <= SF_FORMAT_ALAC_32);
+}
+
+}  // namespace
+
+SndfileDecoder::~SndfileDecoder() { Close(); }
+
+int32_t SndfileDecoder::ErrorOf(int sndfileError) {
+    switch (sndfileError) {
+        case SF_ERR_SYSTEM: return component_error::kFileAccess;
+        case SF_ERR_UNSUPPORTED_ENCODING: return component_error::kFormatNotSupport;
+        default: return component_error::kFormatFile;
+    }
+}
+
+int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
+    Close();
+    // A file with a header of its own is read by that header, whatever the host's hint.
+    file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    const int error = file_ ? SF_ERR_NO_ERROR : sf_error(nullptr);
+    if (!file_ && !OpenHeaderless(path, formatType)) return ErrorOf(error);
+    if (sf_.channels < 1 || sf_.samplerate < 1) {
+        Close();
+        return component_error::kFormatFile;
+    }
+    DescribeSource(path, formatType);
+    return component_error::kNone;
+}
+
+bool SndfileDecoder::OpenHeaderless(const std::string& path, int32_t formatType) {
+    sf_ = {};
+    switch (formatType) {
+        case kTypeRaw:
+            sf_ = {.samplerate = 44100, .channels = 2, .format = SF_FORMAT_RAW | SF_FORMAT_PCM_16};
+            break;
+        case kTypeVox:
+            sf_ = {.samplerate = 8000, .channels = 1, .format = SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM};
+            break;
+        case kTypeG721:
+        case kTypeG726: return OpenThroughAuHeader(path, kAuG721);
+        case kTypeG723: return OpenThroughAuHeader(path, kAuG723With3Bits);
+        default: return false;
+    }
+    file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    return file_ != nullptr;
+}
+
+bool SndfileDecoder::OpenThroughAuHeader(const std::string& path, uint32_t auEncoding) {
+    prefixed_ = std::make_unique<PrefixedFileStream>();
+    if (!prefixed_->Open(path, AuHeader(auEncoding))) return false;
+    file_ = sf_open_virtual(PrefixedFileStream::Callbacks(), SFM_READ, &sf_, prefixed_.get());
+    return file_ != nullptr;
+}
+
+void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType) {
+    const int major = sf_.format & SF_FORMAT_TYPEMASK;
+    const int subtype = sf_.format & SF_FORMAT_SUBMASK;
+    const SubtypeText* known = FindSubtype(subtype);
+    info_.frequency = sf_.samplerate;
+    info_.channels = std::min(sf_.channels, 2);
+    info_.lengthFrames = sf_.frames;
+    info_.isPcm = IsLossless(major, subtype);
+    info_.bitsPerSample = known && known->bits > 0 ? known->bits : 16;
+    info_.codec = known ? known->codec : OutputCodec::Pcm;
+    if (info_.codec == OutputCodec::G721 && formatType == kTypeG726) info_.codec = OutputCodec::G726;
+    if (major == SF_FORMAT_RAW && info_.codec == OutputCodec::Pcm) info_.codec = OutputCodec::Raw;
+    if (known && known->bits == 0) {
+        info_.bitrateKbps = StreamBitrate::ProbeKbps(path);
+        info_.formatText = format_text::BitrateBased(known->name, sf_.samplerate, info_.bitrateKbps, sf_.channels);
+        return;
+    }
+    const std::string name = major == SF_FORMAT_FLAC ? std::string("FLAC")
+                             : known                 ? ContainerPrefix(major) + known->name
+                                                     : ContainerPrefix(major) + "Audio";
+    info_.formatText = format_text::SampleBased(name, sf_.samplerate, info_.bitsPerSample, sf_.channels);
+}
+
+int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
+    if (!file_ || maxFrames <= 0) return 0;
+    if (sf_.channels <= 2) return std::max<sf_count_t>(sf_readf_short(file_, out, maxFrames), 0);
+    return ReadMixedDown(out, maxFrames);
+}
+
+// Wider sources pass through a bounded buffer, a chunk at a time.
+int64_t SndfileDecoder::ReadMixedDown(int16_t* out, int64_t maxFrames) {
+    wide_.resize(static_cast<size_t>(kMixChunkFrames * sf_.channels));
+    int64_t done = 0;
+    while (done < maxFrames) {
+        const sf_count_t got = sf_readf_short(file_, wide_.data(), std::min(kMixChunkFrames, maxFrames - done));
+        if (got <= 0) break;
+        ChannelMix::Convert(wide_.data(), sf_.channels, out + done * 2, 2, got);
+        done += got;
+    }
+    return done;
+}
+
+void SndfileDecoder::Close() {
+    if (file_) sf_close(file_);
+    file_ = nullptr;
+    prefixed_.reset();
+    sf_ = {};
+    info_ = {};
+}
+
+}  // namespace vesk

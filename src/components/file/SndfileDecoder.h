@@ -1,0 +1,41 @@
+// Decoder on libsndfile: WAV/AIFF/AU/RAW, FLAC, Ogg Vorbis, Opus, A-law/u-law, IMA/MS ADPCM,
+// GSM 6.10, G.721/G.723 and MPEG audio (through libsndfile's mpg123 support, which removes the
+// encoder delay and padding a LAME header announces). Headerless streams are read as the host's
+// FormatTypeConstants value says: RAW (4) 16-bit PCM 44100 Hz stereo, VOX (3) Dialogic ADPCM
+// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono.
+#pragma once
+
+#include <sndfile.h>
+
+#include <memory>
+#include <vector>
+
+#include "components/file/AudioDecoder.h"
+#include "components/file/PrefixedFileStream.h"
+
+namespace vesk {
+
+class SndfileDecoder : public AudioDecoder {
+public:
+    ~SndfileDecoder() override;
+    int32_t Open(const std::string& path, int32_t formatType) override;
+    const SourceInfo& Info() const override { return info_; }
+    int64_t Read(int16_t* out, int64_t maxFrames) override;
+    void Close() override;
+
+private:
+    // The error code of a failed open, from libsndfile's own error.
+    static int32_t ErrorOf(int sndfileError);
+    bool OpenHeaderless(const std::string& path, int32_t formatType);
+    bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
+    void DescribeSource(const std::string& path, int32_t formatType);
+    int64_t ReadMixedDown(int16_t* out, int64_t maxFrames);
+
+    SNDFILE* file_ = nullptr;
+    SF_INFO sf_{};
+    std::unique_ptr<PrefixedFileStream> prefixed_;  // only for headerless G.72x streams
+    std::vector<int16_t> wide_;                     // frames of sources with more than 2 channels
+    SourceInfo info_;
+};
+
+}  // namespace vesk

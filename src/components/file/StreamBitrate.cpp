@@ -1,0 +1,19 @@
+#include "components/file/StreamBitrate.h"
+
+#include "components/file/FfmpegHandles.h"
+
+namespace vesk {
+
+int32_t StreamBitrate::ProbeKbps(const std::string& path) {
+    int error = 0;
+    ffmpeg::FormatPtr input = ffmpeg::OpenInput(path.c_str(), nullptr, &error);
+    if (!input) return 0;
+    int64_t bitsPerSecond = input->bit_rate;
+    const int index = av_find_best_stream(input.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (index >= 0 && input->streams[index]->codecpar->bit_rate > 0) {
+        bitsPerSecond = input->streams[index]->codecpar->bit_rate;
+    }
+    return bitsPerSecond > 0 ? static_cast<int32_t>((bitsPerSecond + 500) / 1000) : 0;
+}
+
+}  // namespace vesk

@@ -1,0 +1,80 @@
+#include "components/information/TagLibTagStore.h"
+
+#include <taglib/fileref.h>
+#include <taglib/id3v1tag.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/infotag.h>
+#include <taglib/mpegfile.h>
+#include <taglib/wavfile.h>
+
+#include "components/information/TagPropertyConverter.h"
+#include "platform/automation/Bstr.h"
+
+namespace vesk {
+namespace {
+
+// RIFF INFO fields that TagLib's property mapping leaves out; writing them lets tools that read
+// only INFO see the copyright and who encoded the file.
+constexpr const char* kInfoCopyright = "ICOP";
+constexpr const char* kInfoTechnician = "ITCH";
+
+TagLib::String ToTagLib(const std::u16string& text) { return TagLib::String(Utf16ToUtf8(text), TagLib::String::UTF8); }
+
+std::u16string FromTagLib(const TagLib::String& text) { return Utf8ToUtf16(text.to8Bit(true)); }
+
+bool WriteMp3(TagLib::MPEG::File& file, const TagValues& values, Mp3TagLayout layout) {
+    TagLib::ID3v2::Tag* id3v2 = file.ID3v2Tag(true);
+    const TagLib::PropertyMap properties = TagPropertyConverter::ToProperties(values, id3v2->properties());
+    id3v2->setProperties(properties);
+    int tags = TagLib::MPEG::File::ID3v2;
+    if (layout.withId3v1) {
+        file.ID3v1Tag(true)->setProperties(properties);  // keeps what fits ID3v1's fixed fields
+        tags |= TagLib::MPEG::File::ID3v1;
+    }
+    // StripOthers drops an ID3v1 (or APE) tag the layout does not ask for.
+    return file.save(tags, TagLib::File::StripOthers, layout.id3v24 ? TagLib::ID3v2::v4 : TagLib::ID3v2::v3,
+                     TagLib::File::DoNotDuplicate);
+}
+
+bool WriteWave(TagLib::RIFF::WAV::File& file, const TagValues& values) {
+    file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
+    file.InfoTag()->setFieldText(kInfoCopyright, ToTagLib(values.copyright));
+    file.InfoTag()->setFieldText(kInfoTechnician, ToTagLib(values.encodedBy));
+    return file.save();
+}
+
+// A WAV file tagged only in INFO (by another program) still shows its copyright and encoder.
+void FillFromInfo(const TagLib::RIFF::WAV::File& file, TagValues& values) {
+    if (!file.hasInfoTag()) return;
+    if (values.copyright.empty()) values.copyright = FromTagLib(file.InfoTag()->fieldText(kInfoCopyright));
+    if (values.encodedBy.empty()) values.encodedBy = FromTagLib(file.InfoTag()->fieldText(kInfoTechnician));
+}
+
+// Opens the file when TagLib knows it as sound. A file that only looks like a known format by its
+// name (a text file called .mp3) has no sample rate, and tagging it would corrupt it.
+bool OpenSound(const std::string& path, TagLib::FileRef& ref) {
+    ref = TagLib::FileRef(path.c_str(), true, TagLib::AudioProperties::Fast);
+    return !ref.isNull() && ref.audioProperties() && ref.audioProperties()->sampleRate() > 0;
+}
+
+}  // namespace
+
+bool TagLibTagStore::Read(const std::string& path, TagValues& values) {
+    TagLib::FileRef ref;
+    if (!OpenSound(path, ref)) return false;
+    values = TagPropertyConverter::FromProperties(ref.file()->properties());
+    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) FillFromInfo(*wave, values);
+    return true;
+}
+
+bool TagLibTagStore::Write(const std::string& path, const TagValues& values, Mp3TagLayout layout) {
+    TagLib::FileRef ref;
+    if (!OpenSound(path, ref) || ref.file()->readOnly()) return false;
+    if (auto* mp3 = dynamic_cast<TagLib::MPEG::File*>(ref.file())) return WriteMp3(*mp3, values, layout);
+    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) return WriteWave(*wave, values);
+    TagLib::File& file = *ref.file();
+    file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
+    return file.save();
+}
+
+}  // namespace vesk

@@ -1,0 +1,346 @@
+#include "edit/EditCommands.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "edit/BlockSize.h"
+#include "edit/SampleLayout.h"
+#include "platform/automation/Bstr.h"
+
+namespace vesk {
+
+namespace {
+
+// Status codes of the commands.
+constexpr int16_t kArrayInsert = 4;
+constexpr int16_t kCopying = 6;
+constexpr int16_t kDeleting = 17;
+constexpr int16_t kInsertingSilence = 18;
+constexpr int16_t kPastingFile = 19;
+constexpr int16_t kPasting = 20;
+constexpr int16_t kMixing = 54;
+
+constexpr uint32_t kSilenceChunkBytes = 1 << 20;
+
+int16_t Percent(double done, double whole) {
+    if (whole <= 0) return 100;
+    return static_cast<int16_t>(std::min(done / whole, 1.0) * 100);
+}
+
+std::span<int16_t> Samples(std::vector<uint8_t>& bytes, int32_t count) {
+    return {reinterpret_cast<int16_t*>(bytes.data()), static_cast<size_t>(count) / 2};
+}
+
+}  // namespace
+
+bool EditCommands::CanEdit() { return host_.History().Current() != nullptr && host_.Status() == 0; }
+
+bool EditCommands::CanEditSelection() { return CanEdit() && host_.History().Current()->selected != 0; }
+
+uint32_t EditCommands::OneSecondBytes() const {
+    return static_cast<uint32_t>(host_.Frequency()) * 2 * static_cast<uint32_t>(host_.Channels());
+}
+
+// ---- Copy and Cut ----
+
+void EditCommands::Copy() {
+    if (!CanEditSelection()) return;
+    host_.SetLastErrorNum(0);
+    const DocState& state = State();
+    const int32_t start = state.startSelect[state.zoomLevel];
+    const int64_t length = int64_t{state.endSelect[state.zoomLevel]} - start;
+    const uint32_t second = OneSecondBytes();
+    int64_t block = MulDiv(host_.FileBufferSize(), static_cast<int32_t>(second), 1000);
+    if (block >= length) block = second;
+
+    host_.SetStatus(kCopying);
+    WaveFile source, clip;
+    const bool ready = source.Open(state.filePath, WaveMode::Read) &&
+                       clip.Create(host_.ClipboardFileName(), static_cast<uint32_t>(host_.Frequency()),
+                                   static_cast<uint16_t>(host_.Channels())) &&
+                       source.Seek(static_cast<uint32_t>(start)) && TryAllocate(buffer_, block + 1024);
+    for (int64_t copied = 0; ready;) {
+        const auto count = static_cast<uint32_t>(std::min(block, length - copied));
+        const int32_t got = source.Read(buffer_.data(), count);
+        if (got < 1 || !clip.Write(buffer_.data(), static_cast<uint32_t>(got))) break;
+        copied += got;
+        host_.FireBlockOperation(Percent(static_cast<double>(copied), static_cast<double>(length)));
+        if (host_.Status() == 0) break;
+    }
+    host_.SetStatus(0);
+    clip.Close();
+    source.Close();
+    host_.FireEndOperation();
+}
+
+void EditCommands::Cut() {
+    Copy();
+    // Copy clears the code only when it ran; a code left by an earlier command stops the cut.
+    if (host_.LastErrorNum() != 0) {
+        host_.FireError(host_.LastErrorNum());
+        return;
+    }
+    DeleteSelect();
+}
+
+// ---- Insertion ----
+
+bool EditCommands::Insert(WaveFile& destination, const Reader& read, const Progress& progress) {
+    for (int64_t inserted = 0;;) {
+        const int32_t got = read(buffer_, std::numeric_limits<uint32_t>::max());
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!destination.Write(buffer_.data(), static_cast<uint32_t>(got))) return false;
+        host_.FireBlockOperation(progress(inserted));
+        inserted += got;
+        if (host_.Status() == 0) return true;
+    }
+}
+
+bool EditCommands::SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, int16_t code) {
+    const DocState& state = State();
+    if (state.selected) source.Seek(static_cast<uint32_t>(state.endSelect[state.zoomLevel]));
+    return frame_.Finish(destination, source, code);
+}
+
+void EditCommands::Paste() {
+    if (!CanEdit()) return;
+    host_.SetLastErrorNum(0);
+    WaveFile clip;
+    if (!clip.Open(host_.ClipboardFileName(), WaveMode::Read)) return;
+    const uint32_t block = FrameBlockBytes(host_.FileBufferSize(), OneSecondBytes(), clip.DataSize());
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kPasting)) {
+        clip.Close();
+        return;
+    }
+    if (!TryAllocate(buffer_, size_t{block} + 1024)) {
+        clip.Close();
+        frame_.Discard(destination, source);
+        return;
+    }
+    host_.SetStatus(kPasting);
+    auto read = [&](std::vector<uint8_t>& buffer, uint32_t) { return clip.Read(buffer.data(), block); };
+    auto progress = [&](int64_t) {
+        return Percent(double(source.Position()) + clip.Position(), double(source.DataSize()) + clip.DataSize());
+    };
+    const bool inserted = Insert(destination, read, progress);
+    host_.SetStatus(0);
+    clip.Close();
+    if (!inserted) return frame_.Discard(destination, source);
+    SkipSelectionAndFinish(destination, source, kPasting);
+}
+
+bool EditCommands::OpenDecoder(const std::string& fileName, Decoder& decoder) {
+    decoder.file = host_.CreateFileComponent();
+    if (!decoder.file) return false;
+    decoder.file->ConfigureInstance(1);
+    Bstr name(fileName);
+    decoder.file->OpenForDecoding(name.get(), 0, 1);
+    int32_t error = 0;
+    decoder.file->GetLastError(&error);
+    host_.SetLastErrorNum(error);
+    if (error != 0) {
+        decoder.file.reset();
+        host_.FireError(error);
+        return false;
+    }
+    decoder.file->SetInputFormat(host_.Frequency(), host_.Channels());
+    int32_t frames = 0;
+    decoder.file->GetLength(&frames);
+    decoder.announcedBytes = int64_t{frames} * 2 * host_.Channels();
+    return true;
+}
+
+int32_t EditCommands::ReadDecoded(IVeskAudioFile& file, std::vector<uint8_t>& buffer, uint32_t maxBytes) {
+    SafeArrayPtr block;
+    file.ReadBlock(host_.Frequency(), block.put());
+    const std::span<int16_t> samples = block.shorts();
+    if (samples.size() < 2) return 0;
+    const auto bytes = static_cast<uint32_t>(std::min<uint64_t>(samples.size_bytes(), maxBytes));
+    if (buffer.size() < bytes && !TryAllocate(buffer, bytes)) return -1;
+    std::memcpy(buffer.data(), samples.data(), bytes);
+    return static_cast<int32_t>(bytes);
+}
+
+void EditCommands::PasteFromFile(const std::string& fileName) {
+    if (!CanEdit()) return;
+    host_.SetLastErrorNum(0);
+    Decoder decoder;
+    if (!OpenDecoder(fileName, decoder)) return;
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kPastingFile)) return;
+    host_.SetStatus(kPastingFile);
+    auto read = [&](std::vector<uint8_t>& buffer, uint32_t maxBytes) {
+        return ReadDecoded(*decoder.file, buffer, maxBytes);
+    };
+    auto progress = [&](int64_t inserted) {
+        return Percent(double(inserted) + source.Position(), double(decoder.announcedBytes) + source.DataSize());
+    };
+    const bool inserted = Insert(destination, read, progress);
+    host_.SetStatus(0);
+    decoder.file->CloseFile();
+    if (inserted) {
+        SkipSelectionAndFinish(destination, source, kPastingFile);
+    } else {
+        frame_.Discard(destination, source);
+    }
+    if (host_.LastErrorNum() != 0) host_.FireError(host_.LastErrorNum());
+}
+
+// ---- Mixing ----
+
+bool EditCommands::MixInto(WaveFile& destination, WaveFile& source, int64_t mixEnd, const Reader& read, double a,
+                           double b) {
+    const int64_t block = OneSecondBytes();
+    while (host_.Status() != 0) {
+        const auto count = static_cast<uint32_t>(std::clamp<int64_t>(mixEnd - source.Position(), 0, block));
+        const int32_t clipGot = read(second_, count);
+        if (clipGot < 0) return false;
+        if (clipGot == 0) break;
+        const int32_t got = source.Read(buffer_.data(), static_cast<uint32_t>(clipGot));
+        if (got < 0) return false;
+        if (got == 0) break;
+        MixSaturating(Samples(buffer_, got), Samples(second_, clipGot), a, b);
+        if (!destination.Write(buffer_.data(), static_cast<uint32_t>(got))) return false;
+        host_.FireBlockOperation(Percent(source.Position(), source.DataSize()));
+    }
+    return true;
+}
+
+int64_t EditCommands::MixEnd() {
+    const DocState& state = State();
+    return state.selected ? state.endSelect[state.zoomLevel] : state.totalBytes;
+}
+
+bool EditCommands::AllocateMixBuffers() {
+    const size_t bytes = size_t{OneSecondBytes()} + 1024;
+    return TryAllocate(buffer_, bytes) && TryAllocate(second_, bytes);
+}
+
+void EditCommands::Mix(float amplifySelectPercent, float amplifyPastePercent) {
+    if (!CanEdit()) return;
+    host_.SetLastErrorNum(0);
+    const int64_t mixEnd = MixEnd();
+    WaveFile clip;
+    if (!clip.Open(host_.ClipboardFileName(), WaveMode::Read)) return;
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kMixing)) {
+        clip.Close();
+        return;
+    }
+    bool mixed = AllocateMixBuffers();
+    if (mixed) {
+        host_.SetStatus(kMixing);
+        auto read = [&](std::vector<uint8_t>& buffer, uint32_t bytes) { return clip.Read(buffer.data(), bytes); };
+        mixed = MixInto(destination, source, mixEnd, read, amplifySelectPercent / 100.0, amplifyPastePercent / 100.0);
+    }
+    host_.SetStatus(0);
+    clip.Close();
+    if (!mixed) return frame_.Discard(destination, source);
+    frame_.Finish(destination, source, kMixing);
+}
+
+void EditCommands::MixFromFile(float amplifySelectPercent, const std::string& fileName, float amplifyPastePercent) {
+    if (!CanEdit()) return;
+    host_.SetLastErrorNum(0);
+    Decoder decoder;
+    if (!OpenDecoder(fileName, decoder)) return;
+    const int64_t mixEnd = MixEnd();
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kMixing)) return;
+    bool mixed = AllocateMixBuffers();
+    if (mixed) {
+        host_.SetStatus(kMixing);
+        auto read = [&](std::vector<uint8_t>& buffer, uint32_t bytes) {
+            return ReadDecoded(*decoder.file, buffer, bytes);
+        };
+        mixed = MixInto(destination, source, mixEnd, read, amplifySelectPercent / 100.0, amplifyPastePercent / 100.0);
+    }
+    host_.SetStatus(0);
+    decoder.file->CloseFile();
+    if (mixed) {
+        frame_.Finish(destination, source, kMixing);
+    } else {
+        frame_.Discard(destination, source);
+    }
+    if (host_.LastErrorNum() != 0) host_.FireError(host_.LastErrorNum());
+}
+
+// ---- Delete, silence and arrays ----
+
+void EditCommands::DeleteSelect() {
+    if (!CanEditSelection()) return;
+    host_.SetLastErrorNum(0);
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kDeleting)) return;
+    SkipSelectionAndFinish(destination, source, kDeleting);
+}
+
+bool EditCommands::WriteSilence(WaveFile& destination, int64_t bytes) {
+    const auto chunk = static_cast<uint32_t>(std::min<int64_t>(bytes, kSilenceChunkBytes));
+    if (!TryAllocate(buffer_, chunk)) return false;
+    std::fill(buffer_.begin(), buffer_.begin() + chunk, uint8_t{0});
+    for (int64_t left = bytes; left > 0; left -= chunk) {
+        if (!destination.Write(buffer_.data(), static_cast<uint32_t>(std::min<int64_t>(left, chunk)))) return false;
+    }
+    return true;
+}
+
+void EditCommands::InsertSilence(int32_t milliseconds) {
+    if (!CanEdit()) return;
+    host_.SetLastErrorNum(0);
+    const auto frames = static_cast<int64_t>(host_.Frequency() * (std::max(milliseconds, 0) / 1000.0));
+    const int64_t bytes = frames * 2 * host_.Channels();
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kInsertingSilence)) return;
+    host_.SetStatus(kInsertingSilence);
+    const bool written = WriteSilence(destination, bytes);
+    host_.SetStatus(0);
+    if (!written) return frame_.Discard(destination, source);
+    if (!SkipSelectionAndFinish(destination, source, kInsertingSilence)) return;
+    // The inserted silence is selected even when nothing was selected before.
+    host_.History().Current()->selected = 1;
+    host_.Redraw();
+}
+
+SAFEARRAY* EditCommands::GetSelectionArray() {
+    if (!CanEditSelection()) return nullptr;
+    host_.SetLastErrorNum(0);
+    const DocState& state = State();
+    host_.SetStatus(kCopying);
+    WaveFile file;
+    SAFEARRAY* result = nullptr;
+    if (file.Open(state.filePath, WaveMode::Read)) {
+        const int32_t start = state.startSelect[state.zoomLevel];
+        const auto length = static_cast<uint32_t>(std::max(state.endSelect[state.zoomLevel] - start, 0));
+        file.Seek(static_cast<uint32_t>(start));
+        SafeArrayPtr samples(SafeArrayCreateVector(VT_I2, 0, length / 2));
+        const int32_t got = samples.get() ? file.Read(samples.shorts().data(), length / 2 * 2) : 0;
+        const uint32_t whole = got > 0 ? static_cast<uint32_t>(got) / 2 : 0;
+        if (samples.get() && whole < samples.size()) {
+            SAFEARRAYBOUND bound{whole, 0};
+            SafeArrayRedim(samples.get(), &bound);
+        }
+        file.Close();
+        result = samples.Detach();
+    }
+    host_.SetStatus(0);
+    return result;
+}
+
+void EditCommands::PutSampleArray(SAFEARRAY* samples) {
+    const std::span<int16_t> values = SafeArraySpan<int16_t>(samples, VT_I2);
+    if (!CanEdit() || values.empty()) return;
+    host_.SetLastErrorNum(0);
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, kArrayInsert)) return;
+    host_.SetStatus(kCopying);
+    const bool written = destination.Write(values.data(), static_cast<uint32_t>(values.size_bytes()));
+    host_.SetStatus(0);
+    if (!written) return frame_.Discard(destination, source);
+    SkipSelectionAndFinish(destination, source, kArrayInsert);
+}
+
+}  // namespace vesk

@@ -1,0 +1,136 @@
+#include "edit/EffectsPipeline.h"
+
+#include <algorithm>
+
+#include "edit/BlockSize.h"
+#include "edit/SampleLayout.h"
+
+namespace vesk {
+
+bool EffectsPipeline::GuardsPass(const EffectCall& call) {
+    const DocState* state = host_.History().Current();
+    return state && host_.Status() == 0 && (!call.stereoOnly || host_.Channels() == 2) && state->selected != 0 &&
+           host_.OperationCount() >= 1;
+}
+
+void EffectsPipeline::Run(const EffectCall& call) {
+    if (!GuardsPass(call)) return;
+    host_.SetLastErrorNum(0);
+    WaveFile destination, source;
+    if (!frame_.Begin(destination, source, call.code)) return;
+    host_.SetStatus(call.code);
+    const DocState& state = *host_.History().Current();
+    const int32_t start = state.startSelect[state.zoomLevel];
+    const int32_t end = state.endSelect[state.zoomLevel];
+    const bool stereo = host_.Channels() == 2;
+    twoArrays_ = stereo && call.channels != EffectChannels::Interleaved;
+    const bool singlePass = call.channels == EffectChannels::Interleaved ||
+                            (call.channels == EffectChannels::BothAlways && !stereo);
+    progress_.Start(start, end, state.totalBytes, host_.OperationCount(),
+                    singlePass ? EffectProgress::kSinglePass : int16_t{0});
+    const bool smooth = host_.SmoothEnabled();
+    if (smooth) SetSmoothing(1);
+
+    const auto rangeBytes = static_cast<uint32_t>(end - start + 2 * host_.Channels());
+    const uint32_t block = source.Format().avgBytesPerSecond;
+    // A read error is treated like a cancel, so the document stays intact.
+    const bool loaded = Load(source, rangeBytes, block);
+    if (loaded && !Cancelled()) Process(call);
+    const bool written = loaded && !Cancelled() && WriteBack(destination, block);
+
+    if (smooth) SetSmoothing(0);
+    Release();
+    if (written && !Cancelled()) {
+        host_.SetStatus(0);
+        frame_.Finish(destination, source, call.code);
+    } else {
+        host_.SetStatus(0);
+        frame_.Discard(destination, source);
+    }
+}
+
+bool EffectsPipeline::Load(WaveFile& source, uint32_t rangeBytes, uint32_t blockBytes) {
+    if (!twoArrays_) {
+        left_ = SafeArrayPtr(SafeArrayCreateVector(VT_I2, 0, rangeBytes / 2));
+        return left_.get() && source.Read(left_.shorts().data(), rangeBytes / 2 * 2) >= 0;
+    }
+    left_ = SafeArrayPtr(SafeArrayCreateVector(VT_I2, 0, rangeBytes / 4));
+    right_ = SafeArrayPtr(SafeArrayCreateVector(VT_I2, 0, rangeBytes / 4));
+    if (!left_.get() || !right_.get()) return false;
+    buffer_.resize(blockBytes / 2);
+    uint32_t loaded = 0;
+    do {
+        const uint32_t count = std::min(blockBytes, rangeBytes - loaded) / 2 * 2;
+        const int32_t got = source.Read(buffer_.data(), count);
+        if (got < 0) return false;
+        if (got == 0) break;
+        SplitStereo(std::span<const int16_t>(buffer_.data(), static_cast<size_t>(got) / 2), left_.shorts(),
+                    right_.shorts(), loaded / 4);
+        loaded += static_cast<uint32_t>(got);
+    } while (!Cancelled());
+    return true;
+}
+
+void EffectsPipeline::Process(const EffectCall& call) {
+    if (!twoArrays_) {
+        Apply(call, left_);
+        return;
+    }
+    if (call.channels == EffectChannels::PerFlags && host_.OperationCount() == 1) {
+        if (host_.IsOperated(0)) Apply(call, left_);
+        if (host_.IsOperated(1)) Apply(call, right_);
+        return;
+    }
+    Apply(call, left_);
+    progress_.SetChannelPass(1);
+    if (!Cancelled()) Apply(call, right_);
+}
+
+void EffectsPipeline::Apply(const EffectCall& call, SafeArrayPtr& samples) {
+    IVeskAudioTransform* transform = host_.Transform();
+    if (!transform) return;
+    // The component gets the address of our pointer: it may resize or replace the array.
+    SAFEARRAY* array = samples.Detach();
+    for (size_t i = 0; i < call.steps.size(); ++i) {
+        if (i > 0 && Cancelled()) break;
+        call.steps[i](*transform, &array);
+    }
+    samples = SafeArrayPtr(array);
+}
+
+bool EffectsPipeline::WriteBack(WaveFile& destination, uint32_t blockBytes) {
+    // The left (or only) array's length decides; the component keeps both channels alike.
+    const std::span<const int16_t> left = left_.shorts();
+    if (!twoArrays_) {
+        return left.empty() || destination.Write(left.data(), static_cast<uint32_t>(left.size_bytes()));
+    }
+    const uint64_t bytes = uint64_t{left.size()} * 4;
+    buffer_.resize(blockBytes / 2);
+    uint64_t written = 0;
+    while (written < bytes && !Cancelled()) {
+        const auto count = static_cast<uint32_t>(std::min<uint64_t>(blockBytes, bytes - written));
+        MergeStereo(std::span<int16_t>(buffer_.data(), count / 2), left, right_.shorts(), written / 4);
+        if (!destination.Write(buffer_.data(), count)) return false;
+        written += count;
+    }
+    return true;
+}
+
+void EffectsPipeline::SetSmoothing(int16_t on) {
+    if (IVeskAudioTransform* transform = host_.Transform()) {
+        transform->SetSmoothStart(on);
+        transform->SetSmoothEnd(on);
+    }
+}
+
+void EffectsPipeline::Release() {
+    left_ = SafeArrayPtr();
+    right_ = SafeArrayPtr();
+    buffer_ = {};
+}
+
+void EffectsPipeline::OnTransformProgress(int32_t percent) {
+    if (const auto value = progress_.Map(percent)) host_.FireBlockOperation(*value);
+}
+
+}  // namespace vesk

@@ -1,0 +1,31 @@
+// The sample work of ConvertSampleType, as pure functions on one block of 16-bit samples:
+// channel conversion, then linear-interpolation resampling. Every block starts again at time
+// 0, so block boundaries fall on whole seconds of input.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace vesk {
+
+class FormatConversion {
+public:
+    // Frames at the end of a resampled sequence that are blended from the backward pass.
+    static constexpr size_t kBlendSamples = 50;
+
+    // Mono to stereo duplicates each sample; stereo to mono averages each frame truncating
+    // toward zero (a trailing odd sample is dropped). Equal counts copy; other counts give
+    // nothing.
+    static std::vector<int16_t> ConvertChannels(std::span<const int16_t> in, int32_t fromChannels,
+                                                int32_t toChannels);
+    // One channel from fromHz to toHz: trunc(n × toHz / fromHz) samples by linear interpolation
+    // forward in time, the last kBlendSamples blended with the same interpolation run backward
+    // from the last input sample, so the last output sample is exactly the last input sample.
+    static std::vector<int16_t> Resample(std::span<const int16_t> in, int32_t fromHz, int32_t toHz);
+    // Resample on an interleaved block of `channels` (1 or 2) channels, each channel alone.
+    static std::vector<int16_t> ResampleBlock(std::span<const int16_t> in, int32_t channels, int32_t fromHz,
+                                              int32_t toHz);
+};
+
+}  // namespace vesk

@@ -1,0 +1,149 @@
+// The edit commands on a fake host: clipboard copies, pastes that replace or insert, the
+// saturating mix, silence, the array entry points and the error path of file pastes.
+#include <gtest/gtest.h>
+
+#include "FakeEditHost.h"
+#include "edit/EditCommands.h"
+#include "control/FakeFileComponent.h"
+
+namespace vesk::test {
+namespace {
+
+class EditCommandsTest : public testing::Test {
+protected:
+    void SetUp() override { host.frequency = 8000, host.channels = 1; }
+    std::vector<int16_t> Clip() {
+        WaveFile file;
+        EXPECT_TRUE(file.Open(host.ClipboardFileName(), WaveMode::Read));
+        std::vector<int16_t> samples(file.DataSize() / 2);
+        if (!samples.empty()) file.Read(samples.data(), file.DataSize());
+        file.Close();
+        return samples;
+    }
+
+    FakeEditHost host;
+    EffectProgress progress;
+    OperationFrame frame{host, progress};
+    EditCommands edits{host, frame};
+};
+
+TEST_F(EditCommandsTest, EmptyCopyMakesAnEmptyClipThatStillPastes) {
+    host.Document(Ramp(100));
+    host.Select(40, 40);
+    edits.Copy();
+    EXPECT_TRUE(Clip().empty());
+    EXPECT_EQ(host.Count("End"), 1);
+    edits.Paste();
+    EXPECT_EQ(host.history.Count(), 2);
+    EXPECT_EQ(host.Samples(), Ramp(100));
+}
+
+TEST_F(EditCommandsTest, PasteOverASelectionKeepsTheFrameAtItsEnd) {
+    host.Document(Ramp(100));
+    host.Select(20, 40);  // samples 10..19 go to the clip
+    edits.Copy();
+    EXPECT_EQ(Clip(), (std::vector<int16_t>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    host.Select(0, 4);  // replace samples 0 and 1
+    edits.Paste();
+    const auto samples = host.Samples();
+    ASSERT_EQ(samples.size(), 108u);
+    EXPECT_EQ(samples[0], 11);
+    EXPECT_EQ(samples[9], 20);
+    EXPECT_EQ(samples[10], 3);  // the sample at E remains
+    const DocState& s = *host.history.Current();
+    EXPECT_EQ(s.endSelect[0], 18);  // the new selection covers the clip, its last frame at E
+    EXPECT_EQ(s.selected, 1);
+}
+
+TEST_F(EditCommandsTest, MonoClipGoesIntoStereoByteForByte) {
+    host.Document(Ramp(10));
+    host.Select(0, 8);
+    edits.Copy();  // 4 mono samples
+    FakeEditHost stereo;
+    stereo.Document(Ramp(8));
+    stereo.Select(4, 4, false);
+    std::filesystem::copy_file(host.ClipboardFileName(), stereo.ClipboardFileName());
+    OperationFrame stereoFrame(stereo, progress);
+    EditCommands stereoEdits(stereo, stereoFrame);
+    stereoEdits.Paste();
+    EXPECT_EQ(stereo.Samples(), (std::vector<int16_t>{1, 2, 1, 2, 3, 4, 3, 4, 5, 6, 7, 8}));
+}
+
+TEST_F(EditCommandsTest, MixSaturatesAndStopsAtTheSelectionEnd) {
+    host.Document(std::vector<int16_t>(10, 30000));
+    host.Select(0, 20);
+    edits.Copy();
+    host.Select(2, 6);  // mix two samples
+    edits.Mix(100, 100);
+    const auto samples = host.Samples();
+    EXPECT_EQ(samples[0], 30000);
+    EXPECT_EQ(samples[1], 32767);
+    EXPECT_EQ(samples[2], 32767);
+    EXPECT_EQ(samples[3], 30000);
+    EXPECT_EQ(samples.size(), 10u);
+}
+
+TEST_F(EditCommandsTest, InsertSilenceSelectsWhatItInserted) {
+    host.frequency = 11025, host.channels = 2;
+    host.Document(Ramp(100));
+    host.Select(40, 40, false);
+    edits.InsertSilence(20);
+    const DocState& s = *host.history.Current();
+    // The selection counts its frame at EndSelect: 220 frames.
+    EXPECT_EQ(s.endSelect[0] - s.startSelect[0] + 4, 880);
+    EXPECT_EQ(s.selected, 1);
+    EXPECT_EQ(s.totalBytes, 200 + 880);
+}
+
+TEST_F(EditCommandsTest, CutWithoutSelectionDoesNothing) {
+    host.Document(Ramp(100));
+    host.Select(40, 40, false);
+    edits.Cut();
+    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(host.history.Count(), 1);
+}
+
+TEST_F(EditCommandsTest, DeleteSelectLeavesACursor) {
+    host.Document(Ramp(100));
+    host.Select(20, 40);
+    edits.DeleteSelect();
+    const DocState& s = *host.history.Current();
+    EXPECT_EQ(s.totalBytes, 180);
+    EXPECT_EQ(s.selected, 0);
+    EXPECT_EQ(host.Samples()[10], 21);
+}
+
+TEST_F(EditCommandsTest, PasteFromAFileThatCannotOpenReportsOnce) {
+    host.Document(Ramp(100));
+    auto fake = MakeCom<FakeFileComponent>();
+    fake->error = -12;
+    host.fileFactory = [&] { return ComPtr<IVeskAudioFile>(fake.get()); };
+    edits.PasteFromFile("missing.xyz");
+    EXPECT_EQ(host.log, (std::vector<std::string>{"Error -12"}));
+    EXPECT_EQ(host.lastError, -12);
+    EXPECT_EQ(host.history.Count(), 1);
+}
+
+TEST_F(EditCommandsTest, PasteFromFileInsertsTheDecodedBlocks) {
+    host.Document(Ramp(10));
+    host.Select(4, 4, false);
+    auto fake = MakeCom<FakeFileComponent>();
+    fake->blocks = {{-1, -2}, {-3, -4}};
+    host.fileFactory = [&] { return ComPtr<IVeskAudioFile>(fake.get()); };
+    edits.PasteFromFile("any.wav");
+    EXPECT_EQ(host.Samples(), (std::vector<int16_t>{1, 2, -1, -2, -3, -4, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(EditCommandsTest, ArraysRoundTripTheSelection) {
+    host.Document(Ramp(10));
+    host.Select(4, 12);
+    SafeArrayPtr selection(edits.GetSelectionArray());
+    ASSERT_EQ(selection.size(), 4u);
+    EXPECT_EQ(selection.shorts()[0], 3);
+    host.Select(0, 0, false);
+    edits.PutSampleArray(selection.get());
+    EXPECT_EQ(host.Samples(), (std::vector<int16_t>{3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+}  // namespace
+}  // namespace vesk::test
