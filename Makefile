@@ -38,6 +38,7 @@ test: test-normal test-asan
 bench: build
 	./$(BUILD)/bench/view_bench
 	./$(BUILD)/bench/file_bench
+	./$(BUILD)/bench/edit_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -99,7 +99,7 @@ def tone(frames, rate):
 def draw_picture(ed, path):
     section("A picture")
     rate = ed.FileInfo.Frequency
-    audioeditor.push_samples(ed, tone(2 * rate, rate))
+    ed.PutSampleArray(tone(2 * rate, rate))  # inserted at the cursor of the empty document
     print(f"TotalSamples    {ed.Position.TotalSamples}")
     ed.Position.Selected = True
     ed.Position.StartSelect = rate // 2
@@ -149,6 +149,65 @@ def files_round_trip(ed, folder):
     reader.Close()
 
 
+def edit_chain(folder):
+    """Opens the saved tone, runs a chain of edits and effects over parts of it, walks the
+    history back and forth, and saves the result with its picture."""
+    section("Editing a real file")
+    ed = audioeditor.Dispatch("VeskAudioEditor.AudioEditor")
+    ed.Open(os.path.join(folder, "tone.wav"))
+    rate = ed.FileInfo.Frequency
+    position = ed.Position
+
+    def select(start_seconds, end_seconds):
+        position.Selected = True
+        position.StartSelect = int(start_seconds * rate)
+        position.EndSelect = int(end_seconds * rate)
+
+    steps = [
+        ("Amplify 1.5 over 0.0-0.5 s", lambda: (select(0.0, 0.5), ed.Amplify(1.5))),
+        ("LowPassFilter 800 Hz over 0.5-1.0 s", lambda: (select(0.5, 1.0), ed.LowPassFilter(800, 0.7071))),
+        ("Fade out over 1.5-2.0 s", lambda: (select(1.5, 2.0), ed.Fade(1.0, 0.0))),
+        ("Delay 120 ms over 1.0-1.5 s", lambda: (select(1.0, 1.5), ed.Delay(120, 0.5, 0.3))),
+        ("Copy 0.2-0.4 s, paste at 0.9 s", lambda: (select(0.2, 0.4), ed.Copy(),
+                                                    setattr(position, "Selected", False),
+                                                    setattr(position, "CurrentPosition", int(0.9 * rate)),
+                                                    ed.Paste())),
+        ("InsertSilence 250 ms at 1.2 s", lambda: (setattr(position, "Selected", False),
+                                                   setattr(position, "CurrentPosition", int(1.2 * rate)),
+                                                   ed.InsertSilence(250))),
+        ("Reverse 1.7-1.9 s", lambda: (select(1.7, 1.9), ed.Reverse())),
+        ("Stretch 150 % of 0.0-0.3 s", lambda: (select(0.0, 0.3), ed.Stretch(150))),
+    ]
+    for title, step in steps:
+        step()
+        print(f"{title:40} -> {position.TotalSamples:6} frames, {ed.UndoRedoCount} undo levels kept, "
+              f"UndoEnabled {ed.UndoEnabled}")
+    before = position.TotalSamples
+    ed.Undo()
+    ed.Undo()
+    print(f"two Undo: {position.TotalSamples} frames; Redo: ", end="")
+    ed.Redo()
+    ed.Redo()
+    print(f"{position.TotalSamples} frames (was {before})")
+    ed.ConvertSampleType(22050, 1)
+    print(f"ConvertSampleType(22050, 1): {ed.FileInfo.Frequency} Hz, {ed.Channels.Count} channel, "
+          f"{position.TotalSamples} frames")
+    ed.Undo()
+    print(f"Undo: {ed.FileInfo.Frequency} Hz, {ed.Channels.Count} channels")
+
+    ed.SetFormatPCM(44100, 2, 16)
+    result = os.path.join(folder, "edited.wav")
+    ed.Save(result)
+    ed.ZoomFull()
+    position.Selected = False
+    site = audioeditor.Container(ed, 1000, 300)
+    site.paint()
+    site.save(os.path.join(folder, "edited.png"))
+    print(f"saved {result} ({os.path.getsize(result)} bytes) and edited.png")
+    del site
+    ed.Close()
+
+
 def show_history(ed):
     section("Undo and redo")
     print(f"UndoEnabled {ed.UndoEnabled}, RedoEnabled {ed.RedoEnabled}")
@@ -170,6 +229,7 @@ def main():
     show_settings(ed)
     site = draw_picture(ed, "tour.png")
     files_round_trip(ed, "tour-output")
+    edit_chain("tour-output")
     show_history(ed)
     del site
 

@@ -13,7 +13,6 @@
 #include "EditorVtable.h"
 #include "EventConnection.h"
 #include "TypeInfoObject.h"
-#include "WorkingState.h"
 #include "control/Registration.h"
 #include "control/typelib/TypeLibrary.h"
 #include "platform/automation/ClassRegistry.h"
@@ -66,7 +65,6 @@ PYBIND11_MODULE(_audioeditor, module) {
     EventConnection::Bind(module);
     EditorVtable::Bind(module);
     Container::Bind(module);
-    WorkingState::Bind(module);
 
     module.def("Create", &Create, py::arg("progid"),
                "Create(progid) -> PyIDispatch: a new object of the registered class (com_error if it\n"

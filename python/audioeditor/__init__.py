@@ -70,13 +70,6 @@ def Container(control, width, height):
     return _audioeditor.Container(oleobj, width, height)
 
 
-def push_samples(control, samples):
-    """Commit `samples` (interleaved 16-bit values in the document's format) as the newest
-    state of the control's document, in a new working file, as an edit would; Undo returns to
-    the state before. For scripts and examples until the edit commands put sound in."""
-    _audioeditor.PushSamples(getattr(control, "_oleobj_", control), samples)
-
-
 def PumpWaitingMessages():
     """Deliver the component notifications waiting for this thread (their events run now,
     inside this call). Returns the number of notifications run."""

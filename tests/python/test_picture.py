@@ -22,7 +22,7 @@ class PictureTest(unittest.TestCase):
         self.ed = audioeditor.Dispatch(PROGID)
         self.ed.TempDirectory = self.dir + "/"
         self.ed.New(44100, 2)
-        audioeditor.push_samples(self.ed, [0] * (2 * 44100))  # one second of stereo silence
+        self.ed.PutSampleArray([0] * (2 * 44100))  # one second of stereo silence
         self.site = audioeditor.Container(self.ed, WIDTH, HEIGHT)
 
     def tearDown(self):
