@@ -74,7 +74,8 @@ struct IVeskAudioFile : IUnknown {
     virtual HRESULT SetOutputFormatG721(int32_t hz, int32_t* result) = 0;
     virtual HRESULT SetOutputFormatG723(int32_t hz, int32_t bitsPerSample, int32_t* result) = 0;
     virtual HRESULT SetOutputFormatG726(int32_t hz, int32_t bitsPerSample, int32_t* result) = 0;
-    // bitrateCode: ALF2CDBitrateConstants (1 = 256 .. 4 = 512 kbps).
+    // bitrateCode: ALF2CDBitrateConstants (1 = 256, 2 = 320, 3 = 384 kbps; 4, nominally 512, is
+    // above what MPEG-1 Layer II allows and also gives 384).
     virtual HRESULT SetOutputFormatALF2CD(int32_t bitrateCode, int32_t* result) = 0;
     virtual HRESULT SetOutputFormatDSP(int32_t* result) = 0;
     // Takes the format of an existing file.

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace vesk {
+#include "platform/MulDiv.h"
 
-// value × numerator ÷ denominator with a wide product, rounded to the nearest integer (halves
-// away from zero); -1 when the denominator is 0 or the result does not fit.
-int32_t MulDiv(int32_t value, int32_t numerator, int32_t denominator);
+namespace vesk {
 
 // The copy block of the frame: fileBufferMs milliseconds of audio at bytesPerSecond. When that
 // is not smaller than the stretch to copy (unsigned compare), one second is used instead, so a

@@ -1,24 +1,11 @@
 #include "objects/AudioEditorPosition.h"
-#include "platform/automation/OutParam.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "platform/MulDiv.h"
+#include "platform/automation/OutParam.h"
 
 namespace vesk {
-
-namespace {
-
-// value × numerator ÷ denominator with a 64-bit product, rounded to the nearest integer
-// (halves away from zero); -1 when the denominator is 0.
-int32_t MulDiv(int32_t value, int32_t numerator, int32_t denominator) {
-    if (denominator == 0) return -1;
-    long double exact = static_cast<long double>(value) * numerator / denominator;
-    long double rounded = std::round(exact);
-    if (rounded > INT32_MAX || rounded < INT32_MIN) return -1;
-    return static_cast<int32_t>(rounded);
-}
-
-}  // namespace
 
 int32_t AudioEditorPosition::BytesPerFrame() const {
     int32_t channels = host_ ? host_->DocumentChannels() : 1;
