@@ -208,6 +208,45 @@ def edit_chain(folder):
     ed.Close()
 
 
+# Every effect with parameters that make its work easy to hear on the tone.
+EFFECTS = [
+    ("Silence", ()), ("Reverse", ()), ("Invert", ()), ("Amplify", (2.0,)), ("AddNoise", (0.05, 1)),
+    ("MixStereoChannels", (0.5, 0.5, 0.5, 0.5)), ("Fade", (0.0, 1.0)), ("Normalize", (90.0, True)),
+    ("Vibrato", (5.0, 4.0, 0.0)), ("Envelope", ([-40.0, 0.0, -6.0, -40.0],)),
+    ("Compressor", (-30.0, 4.0, 20.0)), ("Expander", (-30.0, 2.0, 20.0)), ("Delay", (250.0, 0.5, 0.4)),
+    ("Phaser", (2000.0, 1.0, 0.5)), ("Flanger", (2.0, 0.7, 0.5, 3.0, 0.5, 0.0)),
+    ("Reverb", (80.0, 0.4, 0.8, 0.3)), ("Stretch", (150.0,)), ("NotchFilter", (440.0, 2.0)),
+    ("FFTFilter", ([0.25, 1.0, 1.0, 1.0],)), ("HighPassFilter", (1000.0, 0.7071)),
+    ("LowPassFilter", (300.0, 0.7071)), ("HighShelfFilter", (2000.0, -12.0, 0.8)),
+    ("LowShelfFilter", (300.0, 12.0, 0.8)), ("BandPassFilter", (440.0, 4.0)),
+    ("Equalizer", ([12.0, -12.0], [220.0, 440.0])), ("PeakEQFilter", (9.0, 440.0, 1.0)),
+    ("DeleteSilence", (-40.0, 10, 10, 10.0)), ("Trim", (-6.0, 20)),
+]
+
+
+def effects_gallery(folder):
+    """Applies each effect to the whole saved tone and writes one file per effect."""
+    section("Every effect")
+    gallery = os.path.join(folder, "effects")
+    os.makedirs(gallery, exist_ok=True)
+    ed = audioeditor.Dispatch("VeskAudioEditor.AudioEditor")
+    ed.SetFormatPCM(44100, 2, 16)
+    source = os.path.join(folder, "tone.wav")
+    for name, arguments in EFFECTS:
+        ed.Open(source)
+        ed.Position.Selected = True
+        ed.Position.StartSelect = 0
+        ed.Position.EndSelect = ed.Position.TotalSamples - 1
+        before = ed.GetCurrentArray(ed.Position.TotalSamples)
+        getattr(ed, name)(*arguments)
+        ed.Position.CurrentPosition = 0
+        after = ed.GetCurrentArray(ed.Position.TotalSamples)
+        changed = sum(1 for a, b in zip(before, after) if a != b) + abs(len(after) - len(before))
+        ed.Save(os.path.join(gallery, name + ".wav"))
+        print(f"{name:18} {len(after) // 2:6} frames, {changed * 100 // max(len(before), 1):3}% of the samples changed")
+    ed.Close()
+
+
 def show_history(ed):
     section("Undo and redo")
     print(f"UndoEnabled {ed.UndoEnabled}, RedoEnabled {ed.RedoEnabled}")
@@ -230,6 +269,7 @@ def main():
     site = draw_picture(ed, "tour.png")
     files_round_trip(ed, "tour-output")
     edit_chain("tour-output")
+    effects_gallery("tour-output")
     show_history(ed)
     del site
 

@@ -161,6 +161,22 @@ TEST_F(OpenSaveTest, CancellingAnOpenKeepsWhatWasDecoded) {
     EXPECT_EQ(control->Status(), 0);
 }
 
+TEST_F(OpenSaveTest, CancellingASaveStopsWritingButKeepsTheDocument) {
+    Deliver(44100 * 3, 44100 * 3);
+    Open(scratch.File("song.wav"));
+    auto canceller = MakeCom<Canceller>();
+    canceller->control = control.get();
+    AdviseSink(static_cast<IAudioEditor*>(control.get()), IID_IAudioEditorEvents,
+               static_cast<IDispatch*>(canceller.get()));
+    Save(scratch.File("out.wav"), false);
+    // The status is tested after each block is handed over, so the block after the first
+    // progress event still goes out; the third does not.
+    EXPECT_EQ(fake->written.size(), 2u * 2 * 44100);
+    EXPECT_EQ(fake->calls.back(), "CloseFile");
+    EXPECT_EQ(TotalSamples(), 44100 * 3);
+    EXPECT_EQ(control->Status(), 0);
+}
+
 TEST_F(OpenSaveTest, OpeningAgainDeletesTheOldWorkingFiles) {
     Deliver(1000, 1000);
     Open(scratch.File("one.wav"));
