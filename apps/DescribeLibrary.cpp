@@ -3,7 +3,7 @@
 // a test keeps the two equal.
 #include <iostream>
 
-#include "control/typelib/LibraryReference.h"
+#include "objects/typelib/LibraryReference.h"
 
 int main() {
     std::cout << vesk::DescribeLibrary();

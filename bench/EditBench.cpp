@@ -19,18 +19,18 @@ constexpr int kRuns = 3;
 constexpr int kSeconds = 600;
 
 // A document in a 1000 × 300 window, so that the view keeps an overview as an editor's would.
-struct Document {
+struct BenchDocument {
     std::unique_ptr<HeadlessSite> site = std::make_unique<HeadlessSite>(1000, 300);
     ComPtr<AudioEditor> control;
     std::string path;
 
-    ~Document() {
+    ~BenchDocument() {
         if (control) control->InPlaceDeactivate();
     }
 };
 
-std::unique_ptr<Document> Make(const Scratch& scratch) {
-    auto d = std::make_unique<Document>();
+std::unique_ptr<BenchDocument> Make(const Scratch& scratch) {
+    auto d = std::make_unique<BenchDocument>();
     d->control = MakeControl(scratch.Dir());
     d->control->InPlaceActivate(d->site.get());
     d->control->Paint(*d->site->Window(), ClientRect{0, 0, 1000, 300});
@@ -49,7 +49,7 @@ void SelectAll(AudioEditor& control) {
 }
 
 // Times `edit` on a document that is put back by Undo between runs.
-double TimeEdit(Document& d, const std::function<void(AudioEditor&)>& edit) {
+double TimeEdit(BenchDocument& d, const std::function<void(AudioEditor&)>& edit) {
     return MedianSeconds(kRuns, [&] {
         SelectAll(*d.control);
         edit(*d.control);
@@ -57,7 +57,7 @@ double TimeEdit(Document& d, const std::function<void(AudioEditor&)>& edit) {
     });
 }
 
-void Row(const std::string& what, Document& d, const std::function<void(AudioEditor&)>& edit,
+void Row(const std::string& what, BenchDocument& d, const std::function<void(AudioEditor&)>& edit,
          const std::string& soxEffect) {
     double ours = TimeEdit(d, edit);
     double sox = MedianCommandSeconds(kRuns, "sox -D " + d.path + " /tmp/vesk-bench-sox.wav " + soxEffect);
@@ -93,7 +93,7 @@ int main() {
     }
     Scratch scratch;
     auto document = Make(scratch);
-    Document& d = *document;
+    BenchDocument& d = *document;
     std::printf("| %-52s | %12s | %-40s | %12s | %6s |\n", "engine", "median", "peer", "median", "ratio");
     std::printf("|---|---|---|---|---|\n");
     Row("Amplify 2.0, 10 min stereo", d, [](AudioEditor& c) { c.Amplify(2.0f); }, "vol 2");

@@ -31,14 +31,14 @@ void OverviewBeside(const Scratch& scratch) {
     DocState& state = *control->History().Current();
     double whole = MedianSeconds(25, [&] {
         control->View().RecomputeView(0, state.totalBytes);
-        control->Redraw();
+        control->View().Redraw();
     });
     PrintRow("RecomputeView + ComposeFrame, whole 60 min", whole);
     state.zoomLevel = 1;
     const int32_t tenSeconds = 10 * 44100 * 4;
     double detail = MedianSeconds(25, [&] {
         control->View().RecomputeView(state.totalBytes / 2, state.totalBytes / 2 + tenSeconds);
-        control->Redraw();
+        control->View().Redraw();
     });
     PrintRow("RecomputeView + ComposeFrame, 10 s view", detail);
     control->InPlaceDeactivate();

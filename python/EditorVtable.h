@@ -6,7 +6,7 @@
 #include <pybind11/pybind11.h>
 
 #include "DispatchObject.h"
-#include "control/typelib/AudioEditorInterface.h"
+#include "objects/typelib/AudioEditorInterface.h"
 
 namespace vesk::python {
 

@@ -4,7 +4,7 @@
 
 #include "ComError.h"
 #include "EventSink.h"
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace py = pybind11;
 

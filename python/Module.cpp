@@ -14,7 +14,7 @@
 #include "EventConnection.h"
 #include "TypeInfoObject.h"
 #include "control/Registration.h"
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/MessageQueue.h"
 

@@ -1,6 +1,7 @@
-// The codes a companion component writes through its error operation. They are the values of
-// the control's ErrorConstants, because the control copies them unchanged into LastErrorNum and
-// the host reads them there; 0 means no error.
+// The error codes of the whole system, defined here once: the values of the control's
+// ErrorConstants (the type library lists them from here). A companion component writes them
+// through its error operation and the control copies them unchanged into LastErrorNum, where the
+// host reads them; the control stores the same codes for failures of its own. 0 means no error.
 #pragma once
 
 #include <cstdint>

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include "components/CdReader.h"
 #include "components/ComponentNames.h"
-#include "control/typelib/TypeLibrary.h"
-#include "platform/io/TempFile.h"
 
 namespace vesk {
 
@@ -21,17 +18,16 @@ ComPtr<Concrete> CreateOwn(ClassRegistry& registry, std::string_view name) {
 
 }  // namespace
 
-AudioEditor::AudioEditor(ControlServices services)
-    : services_(services), events_(MakeCom<ConnectionPoint>(IID_IAudioEditorEvents)) {
-    tempDirectory_ = SystemTempDirectory();
-    tempFileName_ = tempDirectory_ + kClipboardFileName;
+AudioEditor::AudioEditor(ControlServices services) : services_(services) {
+    document_.Attach(&events_, &view_);
 }
 
 AudioEditor::~AudioEditor() {
     view_.SetSite(nullptr);
     Close();
-    if (position_) History().Clear();
+    History().Clear();
     ReleaseEverything();
+    document_.Attach(nullptr, nullptr);
 }
 
 void AudioEditor::ReleaseEverything() {
@@ -43,6 +39,11 @@ void AudioEditor::ReleaseEverything() {
     if (position_) position_->SetHost(nullptr);
     if (fileInfo_) fileInfo_->SetHost(nullptr);
     if (recorder_) recorder_->SetHost(nullptr);
+    for (auto* scale : {scaleX_.get(), scaleY_.get()}) {
+        if (auto* own = dynamic_cast<AudioEditorScale*>(scale)) own->SetHost(nullptr);
+    }
+    if (auto* own = dynamic_cast<AudioEditorColors*>(colors_.get())) own->SetHost(nullptr);
+    document_.Components() = {};
     scaleX_.reset();
     scaleY_.reset();
     colors_.reset();
@@ -58,7 +59,7 @@ void AudioEditor::ReleaseEverything() {
     recordComponent_.reset();
     fileComponent_.reset();
     transform_.reset();
-    events_->UnadviseAll();
+    events_.Point().UnadviseAll();
 }
 
 HRESULT AudioEditor::QueryInterface(const IID& iid, void** object) {
@@ -81,8 +82,8 @@ HRESULT AudioEditor::FindConnectionPoint(const IID& iid, IConnectionPoint** poin
     if (!point) return E_POINTER;
     *point = nullptr;
     if (iid != IID_IAudioEditorEvents) return CONNECT_E_NOCONNECTION;
-    *point = events_.get();
-    events_->AddRef();
+    *point = &events_.Point();
+    events_.Point().AddRef();
     return S_OK;
 }
 
@@ -123,7 +124,6 @@ HRESULT AudioEditor::CreateSubObjects() {
     position_->SetHost(this);
     channelObject_->SetHost(this);
     markers_->SetHost(this);
-    markers_->SetPosition(position_.get());
     recorder_->SetHost(this);
     return S_OK;
 }
@@ -157,13 +157,21 @@ HRESULT AudioEditor::CreateComponents() {
     return S_OK;
 }
 
+void AudioEditor::ConnectDocument() {
+    DocumentComponents& components = document_.Components();
+    components.registry = services_.registry;
+    components.file = fileComponent_.get();
+    components.transform = transform_.get();
+    components.information = fileInfo_->Information();
+}
+
 void AudioEditor::ConfigureComponents() {
     int32_t ignored = 0;
     fileComponent_->SetOutputFormatVOX(8000, &ignored);
     transform_->SetSmoothStart(0);
     transform_->SetSmoothEnd(0);
     smoothTime_ = 10;
-    smoothEnabled_ = 1;
+    document_.SetSmoothEnabled(1);
     transform_->SetSmoothTime(smoothTime_);
     player_->SetPlayerTimerInterval(50);
     recordComponent_->SetRecorderTimerInterval(50);
@@ -184,8 +192,8 @@ HRESULT AudioEditor::FinalConstruct() {
         ReleaseEverything();
         return hr;
     }
+    ConnectDocument();
     ConfigureComponents();
-    channelObject_->Refresh();
     return S_OK;
 }
 
@@ -195,26 +203,9 @@ ComPtr<AudioEditor> CreateAudioEditor(ControlServices services) {
     return control;
 }
 
-// ---- Events ----
-
-void AudioEditor::FireEvent(DISPID id, std::initializer_list<Variant> args) {
-    // A handler may release the host's last reference; stay alive until the event returns.
-    ComPtr<AudioEditor> self(this);
-    ComPtr<ConnectionPoint> events = events_;
-    events->Fire(id, args);
-}
-
-void AudioEditor::FireEndOperation() { FireEvent(kEndOperation); }
-
-void AudioEditor::FireErrorIfAny() {
-    if (lastErrorNum_ != 0) FireEvent(kError, {Variant::I4(lastErrorNum_)});
-}
+// ---- Component notifications ----
 
 void AudioEditor::OnComponentEvent(ComponentSink::Source source, DISPID id, const DISPPARAMS* params) {
-    // The CD reader's progress while it copies a track into a document.
-    if (source == ComponentSink::Source::CdReader && id == cd_reader_event::kProgress) {
-        ReportProgress(EventArgInt(params, 0));
-    }
     // The transform's progress while an effect runs, as the position in the whole document.
     if (source == ComponentSink::Source::Transform && id == transform_event::kProgress) {
         editing_.Effects().OnTransformProgress(EventArgInt(params, 0));
@@ -223,35 +214,13 @@ void AudioEditor::OnComponentEvent(ComponentSink::Source source, DISPID id, cons
     // accepted and dropped.
 }
 
-// ---- EditorHost: the sub-objects' reactions go to the view ----
-
-void AudioEditor::UpdateSelectionColumns() { view_.UpdateSelectionColumns(); }
-void AudioEditor::RenderBackground() { view_.RenderBackground(); }
-void AudioEditor::Redraw() { view_.Redraw(); }
-void AudioEditor::RecomputeCurrentView() { view_.PositionChanged(true); }
+// ---- EditorHost ----
 
 void AudioEditor::RestartPlayback() {
     if (player_) player_->StopPlayback();
-    status_ = operation::kIdle;
-    if (typeView_ != 1) RenderBackground();
-    Redraw();
-}
-
-void AudioEditor::ScaleChanged() {
-    // The view understands two time-scale and three amplitude-scale types.
-    int16_t type = 1;
-    if (scaleX_ && Succeeded(scaleX_->get_Type(&type)) && (type < 1 || type > 2)) {
-        scaleX_->put_Type(std::clamp<int16_t>(type, 1, 2));
-    }
-    if (scaleY_ && Succeeded(scaleY_->get_Type(&type)) && (type < 1 || type > 3)) {
-        scaleY_->put_Type(std::clamp<int16_t>(type, 1, 3));
-    }
-    view_.ScaleChanged();
-}
-
-void AudioEditor::ColorsChanged(ColorEffect effect) {
-    if (effect != ColorEffect::Redraw) RenderBackground();
-    Redraw();
+    document_.SetStatus(Status::Idle);
+    if (view_.TypeView() != kViewSpectral) view_.RenderBackground();
+    view_.Redraw();
 }
 
 void AudioEditor::RecorderSettingsChanged() {}

@@ -1,8 +1,9 @@
-// The AudioEditor control: the object a host creates and drives through IAudioEditor. It is a
-// facade: the document's states live in the Position sub-object's history, settings in the
-// sub-objects, decoding, playback, recording and effects in the companion components. This
-// class holds the document's format and the settings that belong to no sub-object, runs the
-// start-up and destruction sequences, and fires the events of _IAudioEditorEvents.
+// The AudioEditor control: the object a host creates and drives through IAudioEditor. It is the
+// automation facade and the wiring: the document core (history, format, Status, LastErrorNum,
+// working-file settings) is the Document, the picture the EditorView, editing the Editing
+// subsystem, settings the sub-objects; decoding, playback, recording and effects happen in the
+// companion components. This class creates and connects them (start-up and destruction), hands
+// every member to the part that does it, and fires the events of _IAudioEditorEvents.
 //
 // Threading: one thread (the host's). Members return S_OK whatever happened; failures reach
 // the host through LastErrorNum and the Error event.
@@ -11,17 +12,20 @@
 #include <functional>
 #include <string>
 
+#include "components/ComponentSink.h"
 #include "components/VeskAudioFile.h"
 #include "components/VeskAudioPlayer.h"
 #include "components/VeskAudioRecord.h"
 #include "components/VeskAudioTransform.h"
-#include "control/ComponentSink.h"
-#include "control/ControlEditHost.h"
+#include "control/ControlEvents.h"
 #include "control/ControlViewHost.h"
 #include "control/EditorControl.h"
-#include "control/typelib/Bindings.h"
-#include "document/WaveFile.h"
+#include "document/Document.h"
+#include "document/DocumentCommands.h"
+#include "document/SoundLoader.h"
+#include "document/SoundSaver.h"
 #include "edit/Editing.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/AudioEditorChannel.h"
 #include "objects/AudioEditorColors.h"
 #include "objects/AudioEditorDevice.h"
@@ -46,18 +50,6 @@ struct ControlServices {
     MessageBoxService* messageBox = &MessageBoxService::Default();
 };
 
-// Operation codes of Status.
-namespace operation {
-inline constexpr int16_t kIdle = 0;
-inline constexpr int16_t kPlaying = 1;
-inline constexpr int16_t kRecording = 2;
-inline constexpr int16_t kOpening = 3;
-inline constexpr int16_t kSaving = 4;
-inline constexpr int16_t kPaused = 5;
-inline constexpr int16_t kCopying = 6;
-inline constexpr int16_t kBuildingOverview = 7;
-}  // namespace operation
-
 class AudioEditor : public RefCounted,
                     public DispatchImpl<IAudioEditor>,
                     public IConnectionPointContainer,
@@ -65,11 +57,7 @@ class AudioEditor : public RefCounted,
                     public EditorHost,
                     public ComponentSink::Handler {
 public:
-    static constexpr int32_t kDefaultFileBufferSize = 10001;  // milliseconds (not 10000)
-    static constexpr int32_t kMinFileBufferSize = 100;
-    static constexpr int32_t kMaxFileBufferSize = 600000;
     static constexpr char kCaption[] = "VeskAudioEditor";
-    static constexpr char kClipboardFileName[] = "VeskClipBoard.wav";
 
     explicit AudioEditor(ControlServices services = {});
     ~AudioEditor() override;
@@ -228,70 +216,31 @@ public:
     HRESULT ClearSystemClipboard() override;
 
     // ---- EditorHost ----
-    int32_t DocumentChannels() const override { return channels_; }
-    int32_t DocumentFrequency() const override { return frequency_; }
-    int16_t Status() const override { return status_; }
-    int32_t TypeView() const override { return typeView_; }
-    std::string FormatString() const override { return formatString_; }
-    void UpdateSelectionColumns() override;
-    void RenderBackground() override;
-    void Redraw() override;
-    void RecomputeCurrentView() override;
+    Document& Doc() override { return document_; }
+    EditorView& View() override { return view_; }
     void RestartPlayback() override;
-    void ScaleChanged() override;
-    void ColorsChanged(ColorEffect effect) override;
     void RecorderSettingsChanged() override;
 
     // ---- For the hosts and tests of this library ----
-    bool HasDocument() { return position_ && position_->State() != nullptr; }
-    HistoryStore& History() { return position_->History(); }
-    EditorView& View() { return view_; }
+    bool HasDocument() const { return document_.IsOpen(); }
+    HistoryStore& History() { return document_.History(); }
     // Called by the component sinks.
     void OnComponentEvent(ComponentSink::Source source, DISPID id, const DISPPARAMS* params) override;
 
 private:
-    friend class ControlViewHost;
-    friend class ControlEditHost;
-
     HRESULT CreateSubObjects();
     HRESULT CreateComponents();
+    void ConnectDocument();
     void ConfigureComponents();
     HRESULT Fail(const std::string& className, HRESULT hr);
     void ReleaseEverything();
-
-    // Makes a fresh working file name in TempDirectory ("" when that fails).
-    std::string NewWorkingFileName() const;
-    // After undo/redo: format, overview, view and markers follow the new current state.
-    void BringInLineWithState();
-    void RefreshDocumentObjects();
-
-    // Open and Save, by the kind of file (the extension decides).
-    void OpenThroughFile(const std::string& fileName, int32_t formatType);
-    void OpenThroughWma(const std::string& fileName);
-    void OpenThroughCd(const std::string& fileName);
-    void ReadMarkersOf(const std::string& fileName);
-    void SaveThroughFile(const std::string& fileName, bool selected, int32_t formatType);
-    void SaveThroughWma(const std::string& fileName, bool selected);
-    void WriteMarkersAndInfo(const std::string& fileName, bool selected, double rateRatio);
-    // Moves decoded blocks into the working file (progress, overview on the fly); returns false
-    // when the working file could not take them.
-    using BlockReader = std::function<void(int32_t bytes, SAFEARRAY** block)>;
-    bool DecodeInto(WaveFile& file, int32_t blockBytes, int64_t expectedBytes, const BlockReader& read);
-    // Moves the working file's sound (or the selection) to an encoder in blocks.
-    using BlockWriter = std::function<void(SAFEARRAY* block)>;
-    void EncodeFrom(WaveFile& file, bool selected, int32_t blockBytes, const BlockWriter& write);
-    // After a forwarded SetFormat: the component's text of its format.
-    void RefreshFormatString();
-    void ReportProgress(int32_t percent);
     // Runs one effect through the pipeline; S_OK whatever happened.
     HRESULT RunEffect(const EffectCall& call);
-
-    void FireEvent(DISPID id, std::initializer_list<Variant> args = {});
-    void FireEndOperation();
-    void FireErrorIfAny();
+    // After a forwarded SetFormat: the component's text of its format.
+    void RefreshFormatString();
 
     ControlServices services_;
-    ComPtr<ConnectionPoint> events_;
+    ControlEvents events_{*static_cast<IAudioEditor*>(this)};
 
     // Sub-objects (one reference each). ScaleX, ScaleY and Colors may be replaced by host
     // objects and are therefore read through their interfaces.
@@ -316,33 +265,21 @@ private:
     SinkConnection recordSink_;
     SinkConnection transformSink_;
 
-    // Document core.
-    int32_t fileBufferSize_ = kDefaultFileBufferSize;
-    int16_t markerBackgroundEnabled_ = 1;
-    int16_t markerBarEnabled_ = 1;
-    std::string formatString_;
-    int32_t frequency_ = 8000;
-    int32_t channels_ = 1;
-    int32_t bitsPerSample_ = 16;
-    int16_t status_ = operation::kIdle;
+    // Settings that belong to later subsystems (recording, the mouse), stored until then.
     int16_t recordVisualizationType_ = 2;
-    int16_t smoothEnabled_ = 0;
     int32_t smoothTime_ = 0;
-    int32_t lastErrorNum_ = 0;
-    std::string tempDirectory_;
-    std::string tempFileName_;
-    int32_t wmaProfile_ = 6;
-    int32_t typeView_ = 0;
     int16_t mouseEventsEnabled_ = 1;
-    int16_t typeBorder_ = 1;
     int32_t mousePointer_ = 0;
     std::string mouseCustom_;
-    int32_t openProgress_ = 0;  // 0..100 while a file opens or saves
 
-    ControlViewHost viewHost_{*this};
-    EditorView view_{viewHost_};
-    ControlEditHost editHost_{*this};
-    Editing editing_{editHost_};
+    // The document, what shows it and what changes it.
+    Document document_;
+    ControlViewHost viewHost_{scaleX_, scaleY_, colors_};
+    EditorView view_{document_, viewHost_};
+    DocumentCommands commands_{document_};
+    SoundLoader loader_{document_};
+    SoundSaver saver_{document_};
+    Editing editing_{document_};
 };
 
 // Creates a control through `services` and runs its start-up; nullptr (after the start-up

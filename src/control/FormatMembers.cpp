@@ -10,7 +10,7 @@ namespace vesk {
 void AudioEditor::RefreshFormatString() {
     Bstr text;
     fileComponent_->GetFormatString(text.put());
-    formatString_ = text.utf8();
+    document_.SetFormatString(text.utf8());
 }
 
 // Every forwarding call gets an output variable the control never reads.
@@ -138,11 +138,11 @@ HRESULT AudioEditor::SetFormatFromMenu() {
 HRESULT AudioEditor::SetFormatWMA(int32_t wmaProfile) {
     auto codec = services_.registry->Create<IWmaCodec>(kWmaCodecName);
     if (!codec) return S_OK;
-    wmaProfile_ = wmaProfile;
+    document_.SetWmaProfile(wmaProfile);
     codec->SetProfile(wmaProfile);
     Bstr text;
     codec->GetFormatString(text.put());
-    formatString_ = text.utf8();
+    document_.SetFormatString(text.utf8());
     return S_OK;
 }
 

@@ -30,19 +30,19 @@ HRESULT Replace(ComPtr<I>& held, I* value) {
 HRESULT AudioEditor::get_ScaleX(IAudioEditorScale** value) { return HandOut(scaleX_, value); }
 HRESULT AudioEditor::put_ScaleX(IAudioEditorScale* value) {
     Replace(scaleX_, value);
-    ScaleChanged();
+    view_.ScaleChanged();
     return S_OK;
 }
 HRESULT AudioEditor::get_ScaleY(IAudioEditorScale** value) { return HandOut(scaleY_, value); }
 HRESULT AudioEditor::put_ScaleY(IAudioEditorScale* value) {
     Replace(scaleY_, value);
-    ScaleChanged();
+    view_.ScaleChanged();
     return S_OK;
 }
 HRESULT AudioEditor::get_Colors(IAudioEditorColors** value) { return HandOut(colors_, value); }
 HRESULT AudioEditor::put_Colors(IAudioEditorColors* value) {
     Replace(colors_, value);
-    ColorsChanged(ColorEffect::Pens);
+    view_.ColorsChanged(true);
     return S_OK;
 }
 HRESULT AudioEditor::get_FileInfo(IAudioEditorFileInfo** value) { return HandOut(fileInfo_, value); }

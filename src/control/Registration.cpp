@@ -2,7 +2,7 @@
 
 #include "components/ComponentRegistration.h"
 #include "control/AudioEditor.h"
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace vesk {
 

@@ -1,15 +1,14 @@
-// Stored settings of the control that later subsystems read: view type and frame, mouse
-// pointer and events, smoothing, record visualisation, marker display, MP3 codec choice.
+// Settings of the control: view type and frame, marker display (the view's), smoothing (the
+// document's), mouse pointer and events and record visualisation (stored for the subsystems that
+// read them), the MP3 codec choice (the file component's); and Stop.
 #include "control/AudioEditor.h"
 #include "platform/automation/OutParam.h"
 
 namespace vesk {
 
-HRESULT AudioEditor::get_TypeBorder(int16_t* value) { return WriteOut(value, typeBorder_); }
+HRESULT AudioEditor::get_TypeBorder(int16_t* value) { return WriteOut(value, view_.TypeBorder()); }
 HRESULT AudioEditor::put_TypeBorder(int16_t value) {
-    typeBorder_ = value;
-    RenderBackground();
-    Redraw();
+    view_.SetTypeBorder(value);
     return S_OK;
 }
 
@@ -33,17 +32,15 @@ HRESULT AudioEditor::put_MouseEventsEnabled(VARIANT_BOOL value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_TypeView(int32_t* value) { return WriteOut(value, typeView_); }
+HRESULT AudioEditor::get_TypeView(int32_t* value) { return WriteOut(value, view_.TypeView()); }
 HRESULT AudioEditor::put_TypeView(int32_t value) {
-    if (value == typeView_) return S_OK;
-    typeView_ = value;
-    view_.TypeViewChanged();
+    view_.SetTypeView(value);
     return S_OK;
 }
 
-HRESULT AudioEditor::get_SmoothEnabled(VARIANT_BOOL* value) { return WriteOut(value, smoothEnabled_); }
+HRESULT AudioEditor::get_SmoothEnabled(VARIANT_BOOL* value) { return WriteOut(value, document_.SmoothEnabledFlag()); }
 HRESULT AudioEditor::put_SmoothEnabled(VARIANT_BOOL value) {
-    smoothEnabled_ = value;
+    document_.SetSmoothEnabled(value);
     return S_OK;
 }
 HRESULT AudioEditor::get_SmoothTime(int32_t* value) { return WriteOut(value, smoothTime_); }
@@ -59,21 +56,16 @@ HRESULT AudioEditor::put_RecordVisualizationType(int16_t value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return WriteOut(value, markerBarEnabled_); }
+HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return WriteOut(value, view_.MarkerBarFlag()); }
 HRESULT AudioEditor::put_MarkerBarEnabled(VARIANT_BOOL value) {
-    if (value == markerBarEnabled_) return S_OK;
-    markerBarEnabled_ = value;
-    Redraw();
+    view_.SetMarkerBarFlag(value);
     return S_OK;
 }
 HRESULT AudioEditor::get_MarkerBackgroundEnabled(VARIANT_BOOL* value) {
-    return WriteOut(value, markerBackgroundEnabled_);
+    return WriteOut(value, view_.MarkerBackgroundFlag());
 }
 HRESULT AudioEditor::put_MarkerBackgroundEnabled(VARIANT_BOOL value) {
-    if (value == markerBackgroundEnabled_) return S_OK;
-    markerBackgroundEnabled_ = value;
-    if (typeView_ != 1) RenderBackground();
-    Redraw();
+    view_.SetMarkerBackgroundFlag(value);
     return S_OK;
 }
 
@@ -117,11 +109,12 @@ HRESULT AudioEditor::IsAvailableFormatOggVorbis(int32_t Frequency, int32_t nChan
 // Stop cancels what runs: playback and recording end, and a long operation that tests Status
 // after each block stops early.
 HRESULT AudioEditor::Stop() {
-    if (status_ == operation::kPlaying || status_ == operation::kPaused) player_->StopPlayback();
-    if (status_ == operation::kRecording) recordComponent_->StopRecording();
+    const Status status = document_.CurrentStatus();
+    if (status == Status::Playing || status == Status::Paused) player_->StopPlayback();
+    if (status == Status::Recording) recordComponent_->StopRecording();
     // An effect may be inside the transform component: ask it to return early.
     if (transform_) transform_->AbortTransform();
-    status_ = operation::kIdle;
+    document_.SetStatus(Status::Idle);
     return S_OK;
 }
 

@@ -31,7 +31,7 @@ HRESULT AudioEditor::ZoomVertical(int32_t Procent) {
 // Nothing is reported: without a painted frame, or when the file cannot be written, there is
 // simply no (complete) file.
 HRESULT AudioEditor::SaveWaveImage(BSTR fileBMP) {
-    lastErrorNum_ = 0;
+    document_.ClearError();
     view_.SaveWaveImage(BstrToUtf8(fileBMP));
     return S_OK;
 }

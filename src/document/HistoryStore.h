@@ -46,6 +46,8 @@ public:
     int32_t Depth() const { return depth_; }
     void SetDepth(int32_t depth) { depth_ = depth; }
     int32_t Count() const { return static_cast<int32_t>(states_.size()); }
+    // State index (0 = oldest) of [0, Count()).
+    const DocState& At(int32_t index) const { return states_[static_cast<size_t>(index)]; }
 
     // Fills current's markers from previous's after an edit that replaced frames
     // [startFrame, endFrame) of previous by replacedFrames frames. When the rates differ the

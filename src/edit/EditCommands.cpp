@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "components/ComponentNames.h"
 #include "edit/BlockSize.h"
 #include "edit/SampleLayout.h"
 #include "platform/automation/Bstr.h"
@@ -12,14 +13,8 @@ namespace vesk {
 
 namespace {
 
-// Status codes of the commands.
-constexpr int16_t kArrayInsert = 4;
-constexpr int16_t kCopying = 6;
-constexpr int16_t kDeleting = 17;
-constexpr int16_t kInsertingSilence = 18;
-constexpr int16_t kPastingFile = 19;
-constexpr int16_t kPasting = 20;
-constexpr int16_t kMixing = 54;
+// PutSampleArray's frame runs under the code of a save.
+constexpr Status kArrayInsert = Status::Saving;
 
 constexpr uint32_t kSilenceChunkBytes = 1 << 20;
 
@@ -34,51 +29,51 @@ std::span<int16_t> Samples(std::vector<uint8_t>& bytes, int32_t count) {
 
 }  // namespace
 
-bool EditCommands::CanEdit() { return host_.History().Current() != nullptr && host_.Status() == 0; }
+bool EditCommands::CanEdit() { return document_.History().Current() != nullptr && document_.IsIdle(); }
 
-bool EditCommands::CanEditSelection() { return CanEdit() && host_.History().Current()->selected != 0; }
+bool EditCommands::CanEditSelection() { return CanEdit() && document_.History().Current()->selected != 0; }
 
 uint32_t EditCommands::OneSecondBytes() const {
-    return static_cast<uint32_t>(host_.Frequency()) * 2 * static_cast<uint32_t>(host_.Channels());
+    return static_cast<uint32_t>(document_.Frequency()) * 2 * static_cast<uint32_t>(document_.Channels());
 }
 
 // ---- Copy and Cut ----
 
 void EditCommands::Copy() {
     if (!CanEditSelection()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     const DocState& state = State();
     const int32_t start = state.startSelect[state.zoomLevel];
     const int64_t length = int64_t{state.endSelect[state.zoomLevel]} - start;
     const uint32_t second = OneSecondBytes();
-    int64_t block = MulDiv(host_.FileBufferSize(), static_cast<int32_t>(second), 1000);
+    int64_t block = MulDiv(document_.FileBufferSize(), static_cast<int32_t>(second), 1000);
     if (block >= length) block = second;
 
-    host_.SetStatus(kCopying);
+    document_.SetStatus(Status::Copying);
     WaveFile source, clip;
     const bool ready = source.Open(state.filePath, WaveMode::Read) &&
-                       clip.Create(host_.ClipboardFileName(), static_cast<uint32_t>(host_.Frequency()),
-                                   static_cast<uint16_t>(host_.Channels())) &&
+                       clip.Create(document_.TempFileName(), static_cast<uint32_t>(document_.Frequency()),
+                                   static_cast<uint16_t>(document_.Channels())) &&
                        source.Seek(static_cast<uint32_t>(start)) && TryAllocate(buffer_, block + 1024);
     for (int64_t copied = 0; ready;) {
         const auto count = static_cast<uint32_t>(std::min(block, length - copied));
         const int32_t got = source.Read(buffer_.data(), count);
         if (got < 1 || !clip.Write(buffer_.data(), static_cast<uint32_t>(got))) break;
         copied += got;
-        host_.FireBlockOperation(Percent(static_cast<double>(copied), static_cast<double>(length)));
-        if (host_.Status() == 0) break;
+        document_.Events().BlockOperation(Percent(static_cast<double>(copied), static_cast<double>(length)));
+        if (document_.IsIdle()) break;
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     clip.Close();
     source.Close();
-    host_.FireEndOperation();
+    document_.Events().EndOperation();
 }
 
 void EditCommands::Cut() {
     Copy();
     // Copy clears the code only when it ran; a code left by an earlier command stops the cut.
-    if (host_.LastErrorNum() != 0) {
-        host_.FireError(host_.LastErrorNum());
+    if (document_.LastErrorNum() != 0) {
+        document_.ReportError();
         return;
     }
     DeleteSelect();
@@ -92,13 +87,13 @@ bool EditCommands::Insert(WaveFile& destination, const Reader& read, const Progr
         if (got < 0) return false;
         if (got == 0) return true;
         if (!destination.Write(buffer_.data(), static_cast<uint32_t>(got))) return false;
-        host_.FireBlockOperation(progress(inserted));
+        document_.Events().BlockOperation(progress(inserted));
         inserted += got;
-        if (host_.Status() == 0) return true;
+        if (document_.IsIdle()) return true;
     }
 }
 
-bool EditCommands::SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, int16_t code) {
+bool EditCommands::SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, Status code) {
     const DocState& state = State();
     if (state.selected) source.Seek(static_cast<uint32_t>(state.endSelect[state.zoomLevel]));
     return frame_.Finish(destination, source, code);
@@ -106,12 +101,12 @@ bool EditCommands::SkipSelectionAndFinish(WaveFile& destination, WaveFile& sourc
 
 void EditCommands::Paste() {
     if (!CanEdit()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     WaveFile clip;
-    if (!clip.Open(host_.ClipboardFileName(), WaveMode::Read)) return;
-    const uint32_t block = FrameBlockBytes(host_.FileBufferSize(), OneSecondBytes(), clip.DataSize());
+    if (!clip.Open(document_.TempFileName(), WaveMode::Read)) return;
+    const uint32_t block = FrameBlockBytes(document_.FileBufferSize(), OneSecondBytes(), clip.DataSize());
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kPasting)) {
+    if (!frame_.Begin(destination, source, Status::Paste)) {
         clip.Close();
         return;
     }
@@ -120,42 +115,44 @@ void EditCommands::Paste() {
         frame_.Discard(destination, source);
         return;
     }
-    host_.SetStatus(kPasting);
+    document_.SetStatus(Status::Paste);
     auto read = [&](std::vector<uint8_t>& buffer, uint32_t) { return clip.Read(buffer.data(), block); };
     auto progress = [&](int64_t) {
         return Percent(double(source.Position()) + clip.Position(), double(source.DataSize()) + clip.DataSize());
     };
     const bool inserted = Insert(destination, read, progress);
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     clip.Close();
     if (!inserted) return frame_.Discard(destination, source);
-    SkipSelectionAndFinish(destination, source, kPasting);
+    SkipSelectionAndFinish(destination, source, Status::Paste);
 }
 
 bool EditCommands::OpenDecoder(const std::string& fileName, Decoder& decoder) {
-    decoder.file = host_.CreateFileComponent();
+    if (ClassRegistry* registry = document_.Components().registry) {
+        decoder.file = registry->Create<IVeskAudioFile>(kVeskAudioFileName);
+    }
     if (!decoder.file) return false;
     decoder.file->ConfigureInstance(1);
     Bstr name(fileName);
     decoder.file->OpenForDecoding(name.get(), 0, 1);
     int32_t error = 0;
     decoder.file->GetLastError(&error);
-    host_.SetLastErrorNum(error);
+    document_.SetError(error);
     if (error != 0) {
         decoder.file.reset();
-        host_.FireError(error);
+        document_.ReportError();
         return false;
     }
-    decoder.file->SetInputFormat(host_.Frequency(), host_.Channels());
+    decoder.file->SetInputFormat(document_.Frequency(), document_.Channels());
     int32_t frames = 0;
     decoder.file->GetLength(&frames);
-    decoder.announcedBytes = int64_t{frames} * 2 * host_.Channels();
+    decoder.announcedBytes = int64_t{frames} * 2 * document_.Channels();
     return true;
 }
 
 int32_t EditCommands::ReadDecoded(IVeskAudioFile& file, std::vector<uint8_t>& buffer, uint32_t maxBytes) {
     SafeArrayPtr block;
-    file.ReadBlock(host_.Frequency(), block.put());
+    file.ReadBlock(document_.Frequency(), block.put());
     const std::span<int16_t> samples = block.shorts();
     if (samples.size() < 2) return 0;
     const auto bytes = static_cast<uint32_t>(std::min<uint64_t>(samples.size_bytes(), maxBytes));
@@ -166,12 +163,12 @@ int32_t EditCommands::ReadDecoded(IVeskAudioFile& file, std::vector<uint8_t>& bu
 
 void EditCommands::PasteFromFile(const std::string& fileName) {
     if (!CanEdit()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     Decoder decoder;
     if (!OpenDecoder(fileName, decoder)) return;
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kPastingFile)) return;
-    host_.SetStatus(kPastingFile);
+    if (!frame_.Begin(destination, source, Status::PasteFromFile)) return;
+    document_.SetStatus(Status::PasteFromFile);
     auto read = [&](std::vector<uint8_t>& buffer, uint32_t maxBytes) {
         return ReadDecoded(*decoder.file, buffer, maxBytes);
     };
@@ -179,14 +176,14 @@ void EditCommands::PasteFromFile(const std::string& fileName) {
         return Percent(double(inserted) + source.Position(), double(decoder.announcedBytes) + source.DataSize());
     };
     const bool inserted = Insert(destination, read, progress);
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     decoder.file->CloseFile();
     if (inserted) {
-        SkipSelectionAndFinish(destination, source, kPastingFile);
+        SkipSelectionAndFinish(destination, source, Status::PasteFromFile);
     } else {
         frame_.Discard(destination, source);
     }
-    if (host_.LastErrorNum() != 0) host_.FireError(host_.LastErrorNum());
+    document_.ReportError();
 }
 
 // ---- Mixing ----
@@ -194,7 +191,7 @@ void EditCommands::PasteFromFile(const std::string& fileName) {
 bool EditCommands::MixInto(WaveFile& destination, WaveFile& source, int64_t mixEnd, const Reader& read, double a,
                            double b) {
     const int64_t block = OneSecondBytes();
-    while (host_.Status() != 0) {
+    while (!document_.IsIdle()) {
         const auto count = static_cast<uint32_t>(std::clamp<int64_t>(mixEnd - source.Position(), 0, block));
         const int32_t clipGot = read(second_, count);
         if (clipGot < 0) return false;
@@ -204,7 +201,7 @@ bool EditCommands::MixInto(WaveFile& destination, WaveFile& source, int64_t mixE
         if (got == 0) break;
         MixSaturating(Samples(buffer_, got), Samples(second_, clipGot), a, b);
         if (!destination.Write(buffer_.data(), static_cast<uint32_t>(got))) return false;
-        host_.FireBlockOperation(Percent(source.Position(), source.DataSize()));
+        document_.Events().BlockOperation(Percent(source.Position(), source.DataSize()));
     }
     return true;
 }
@@ -221,61 +218,61 @@ bool EditCommands::AllocateMixBuffers() {
 
 void EditCommands::Mix(float amplifySelectPercent, float amplifyPastePercent) {
     if (!CanEdit()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     const int64_t mixEnd = MixEnd();
     WaveFile clip;
-    if (!clip.Open(host_.ClipboardFileName(), WaveMode::Read)) return;
+    if (!clip.Open(document_.TempFileName(), WaveMode::Read)) return;
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kMixing)) {
+    if (!frame_.Begin(destination, source, Status::Mix)) {
         clip.Close();
         return;
     }
     bool mixed = AllocateMixBuffers();
     if (mixed) {
-        host_.SetStatus(kMixing);
+        document_.SetStatus(Status::Mix);
         auto read = [&](std::vector<uint8_t>& buffer, uint32_t bytes) { return clip.Read(buffer.data(), bytes); };
         mixed = MixInto(destination, source, mixEnd, read, amplifySelectPercent / 100.0, amplifyPastePercent / 100.0);
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     clip.Close();
     if (!mixed) return frame_.Discard(destination, source);
-    frame_.Finish(destination, source, kMixing);
+    frame_.Finish(destination, source, Status::Mix);
 }
 
 void EditCommands::MixFromFile(float amplifySelectPercent, const std::string& fileName, float amplifyPastePercent) {
     if (!CanEdit()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     Decoder decoder;
     if (!OpenDecoder(fileName, decoder)) return;
     const int64_t mixEnd = MixEnd();
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kMixing)) return;
+    if (!frame_.Begin(destination, source, Status::Mix)) return;
     bool mixed = AllocateMixBuffers();
     if (mixed) {
-        host_.SetStatus(kMixing);
+        document_.SetStatus(Status::Mix);
         auto read = [&](std::vector<uint8_t>& buffer, uint32_t bytes) {
             return ReadDecoded(*decoder.file, buffer, bytes);
         };
         mixed = MixInto(destination, source, mixEnd, read, amplifySelectPercent / 100.0, amplifyPastePercent / 100.0);
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     decoder.file->CloseFile();
     if (mixed) {
-        frame_.Finish(destination, source, kMixing);
+        frame_.Finish(destination, source, Status::Mix);
     } else {
         frame_.Discard(destination, source);
     }
-    if (host_.LastErrorNum() != 0) host_.FireError(host_.LastErrorNum());
+    document_.ReportError();
 }
 
 // ---- Delete, silence and arrays ----
 
 void EditCommands::DeleteSelect() {
     if (!CanEditSelection()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kDeleting)) return;
-    SkipSelectionAndFinish(destination, source, kDeleting);
+    if (!frame_.Begin(destination, source, Status::DeleteSelect)) return;
+    SkipSelectionAndFinish(destination, source, Status::DeleteSelect);
 }
 
 bool EditCommands::WriteSilence(WaveFile& destination, int64_t bytes) {
@@ -290,26 +287,26 @@ bool EditCommands::WriteSilence(WaveFile& destination, int64_t bytes) {
 
 void EditCommands::InsertSilence(int32_t milliseconds) {
     if (!CanEdit()) return;
-    host_.SetLastErrorNum(0);
-    const auto frames = static_cast<int64_t>(host_.Frequency() * (std::max(milliseconds, 0) / 1000.0));
-    const int64_t bytes = frames * 2 * host_.Channels();
+    document_.ClearError();
+    const auto frames = static_cast<int64_t>(document_.Frequency() * (std::max(milliseconds, 0) / 1000.0));
+    const int64_t bytes = frames * 2 * document_.Channels();
     WaveFile destination, source;
-    if (!frame_.Begin(destination, source, kInsertingSilence)) return;
-    host_.SetStatus(kInsertingSilence);
+    if (!frame_.Begin(destination, source, Status::InsertSilence)) return;
+    document_.SetStatus(Status::InsertSilence);
     const bool written = WriteSilence(destination, bytes);
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     if (!written) return frame_.Discard(destination, source);
-    if (!SkipSelectionAndFinish(destination, source, kInsertingSilence)) return;
+    if (!SkipSelectionAndFinish(destination, source, Status::InsertSilence)) return;
     // The inserted silence is selected even when nothing was selected before.
-    host_.History().Current()->selected = 1;
-    host_.Redraw();
+    document_.History().Current()->selected = 1;
+    document_.Display().Redraw();
 }
 
 SAFEARRAY* EditCommands::GetSelectionArray() {
     if (!CanEditSelection()) return nullptr;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     const DocState& state = State();
-    host_.SetStatus(kCopying);
+    document_.SetStatus(Status::Copying);
     WaveFile file;
     SAFEARRAY* result = nullptr;
     if (file.Open(state.filePath, WaveMode::Read)) {
@@ -326,19 +323,19 @@ SAFEARRAY* EditCommands::GetSelectionArray() {
         file.Close();
         result = samples.Detach();
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     return result;
 }
 
 void EditCommands::PutSampleArray(SAFEARRAY* samples) {
     const std::span<int16_t> values = SafeArraySpan<int16_t>(samples, VT_I2);
     if (!CanEdit() || values.empty()) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     WaveFile destination, source;
     if (!frame_.Begin(destination, source, kArrayInsert)) return;
-    host_.SetStatus(kCopying);
+    document_.SetStatus(Status::Copying);
     const bool written = destination.Write(values.data(), static_cast<uint32_t>(values.size_bytes()));
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     if (!written) return frame_.Discard(destination, source);
     SkipSelectionAndFinish(destination, source, kArrayInsert);
 }

@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "document/WaveFile.h"
-#include "edit/EditHost.h"
+#include "document/Document.h"
 #include "edit/OperationFrame.h"
 
 namespace vesk {
 
 class EditCommands {
 public:
-    // host and frame outlive the commands.
-    EditCommands(EditHost& host, OperationFrame& frame) : host_(host), frame_(frame) {}
+    // document and frame outlive the commands.
+    EditCommands(Document& document, OperationFrame& frame) : document_(document), frame_(frame) {}
 
     // Selection -> clipboard file (recreated in the document's format). No history entry.
     void Copy();
@@ -58,7 +58,7 @@ private:
 
     bool CanEdit();
     bool CanEditSelection();
-    const DocState& State() { return *host_.History().Current(); }
+    const DocState& State() { return *document_.History().Current(); }
     uint32_t OneSecondBytes() const;
     // Opens fileName in a fresh file component; on an error LastErrorNum keeps the code and
     // Error is fired.
@@ -75,10 +75,10 @@ private:
     int64_t MixEnd();
     bool AllocateMixBuffers();
     // Skips the selection in the source (so it is replaced), then commits.
-    bool SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, int16_t code);
+    bool SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, Status code);
     bool WriteSilence(WaveFile& destination, int64_t bytes);
 
-    EditHost& host_;
+    Document& document_;
     OperationFrame& frame_;
     std::vector<uint8_t> buffer_;
     std::vector<uint8_t> second_;

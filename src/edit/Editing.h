@@ -1,10 +1,10 @@
-// Everything that edits a document, wired to one host: the operation frame, the edit
+// Everything that edits a document: the operation frame, the edit
 // commands, the effects pipeline and the sample type conversion, sharing the effect progress
 // state. The control owns one and forwards its members to it.
 #pragma once
 
 #include "edit/EditCommands.h"
-#include "edit/EditHost.h"
+#include "document/Document.h"
 #include "edit/EffectProgress.h"
 #include "edit/EffectsPipeline.h"
 #include "edit/OperationFrame.h"
@@ -14,10 +14,10 @@ namespace vesk {
 
 class Editing {
 public:
-    // host outlives this object.
-    explicit Editing(EditHost& host)
-        : frame_(host, progress_), commands_(host, frame_), effects_(host, frame_, progress_),
-          conversion_(host, progress_) {}
+    // document outlives this object.
+    explicit Editing(Document& document)
+        : frame_(document, progress_), commands_(document, frame_), effects_(document, frame_, progress_),
+          conversion_(document, progress_) {}
     Editing(const Editing&) = delete;
     Editing& operator=(const Editing&) = delete;
 

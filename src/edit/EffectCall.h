@@ -2,6 +2,8 @@
 // transform component calls it makes on each array.
 #pragma once
 
+#include "document/Status.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -20,7 +22,7 @@ enum class EffectChannels {
 using EffectStep = std::function<void(IVeskAudioTransform& transform, SAFEARRAY** samples)>;
 
 struct EffectCall {
-    int16_t code = 0;  // Status while the effect runs
+    Status code = Status::Idle;  // Status while the effect runs
     EffectChannels channels = EffectChannels::PerFlags;
     // Run in order on each array; a step after the first runs only when not cancelled. No
     // steps at all still rewrites the range unchanged.

@@ -8,30 +8,30 @@
 namespace vesk {
 
 bool EffectsPipeline::GuardsPass(const EffectCall& call) {
-    const DocState* state = host_.History().Current();
-    return state && host_.Status() == 0 && (!call.stereoOnly || host_.Channels() == 2) && state->selected != 0 &&
-           host_.OperationCount() >= 1;
+    const DocState* state = document_.History().Current();
+    return state && document_.IsIdle() && (!call.stereoOnly || document_.Channels() == 2) && state->selected != 0 &&
+           document_.ChannelFlags().OperationCount() >= 1;
 }
 
 void EffectsPipeline::Run(const EffectCall& call) {
     if (!GuardsPass(call)) return;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     WaveFile destination, source;
     if (!frame_.Begin(destination, source, call.code)) return;
-    host_.SetStatus(call.code);
-    const DocState& state = *host_.History().Current();
+    document_.SetStatus(call.code);
+    const DocState& state = *document_.History().Current();
     const int32_t start = state.startSelect[state.zoomLevel];
     const int32_t end = state.endSelect[state.zoomLevel];
-    const bool stereo = host_.Channels() == 2;
+    const bool stereo = document_.Channels() == 2;
     twoArrays_ = stereo && call.channels != EffectChannels::Interleaved;
     const bool singlePass = call.channels == EffectChannels::Interleaved ||
                             (call.channels == EffectChannels::BothAlways && !stereo);
-    progress_.Start(start, end, state.totalBytes, host_.OperationCount(),
+    progress_.Start(start, end, state.totalBytes, document_.ChannelFlags().OperationCount(),
                     singlePass ? EffectProgress::kSinglePass : int16_t{0});
-    const bool smooth = host_.SmoothEnabled();
+    const bool smooth = document_.SmoothEnabled();
     if (smooth) SetSmoothing(1);
 
-    const auto rangeBytes = static_cast<uint32_t>(end - start + 2 * host_.Channels());
+    const auto rangeBytes = static_cast<uint32_t>(end - start + 2 * document_.Channels());
     const uint32_t block = source.Format().avgBytesPerSecond;
     // A read error is treated like a cancel, so the document stays intact.
     const bool loaded = Load(source, rangeBytes, block);
@@ -41,10 +41,10 @@ void EffectsPipeline::Run(const EffectCall& call) {
     if (smooth) SetSmoothing(0);
     Release();
     if (written && !Cancelled()) {
-        host_.SetStatus(0);
+        document_.SetStatus(Status::Idle);
         frame_.Finish(destination, source, call.code);
     } else {
-        host_.SetStatus(0);
+        document_.SetStatus(Status::Idle);
         frame_.Discard(destination, source);
     }
 }
@@ -76,9 +76,9 @@ void EffectsPipeline::Process(const EffectCall& call) {
         Apply(call, left_);
         return;
     }
-    if (call.channels == EffectChannels::PerFlags && host_.OperationCount() == 1) {
-        if (host_.IsOperated(0)) Apply(call, left_);
-        if (host_.IsOperated(1)) Apply(call, right_);
+    if (call.channels == EffectChannels::PerFlags && document_.ChannelFlags().OperationCount() == 1) {
+        if (document_.ChannelFlags().IsOperated(0)) Apply(call, left_);
+        if (document_.ChannelFlags().IsOperated(1)) Apply(call, right_);
         return;
     }
     Apply(call, left_);
@@ -87,7 +87,7 @@ void EffectsPipeline::Process(const EffectCall& call) {
 }
 
 void EffectsPipeline::Apply(const EffectCall& call, SafeArrayPtr& samples) {
-    IVeskAudioTransform* transform = host_.Transform();
+    IVeskAudioTransform* transform = document_.Components().transform;
     if (!transform) return;
     // The component gets the address of our pointer: it may resize or replace the array.
     SAFEARRAY* array = samples.Detach();
@@ -117,7 +117,7 @@ bool EffectsPipeline::WriteBack(WaveFile& destination, uint32_t blockBytes) {
 }
 
 void EffectsPipeline::SetSmoothing(int16_t on) {
-    if (IVeskAudioTransform* transform = host_.Transform()) {
+    if (IVeskAudioTransform* transform = document_.Components().transform) {
         transform->SetSmoothStart(on);
         transform->SetSmoothEnd(on);
     }
@@ -130,7 +130,7 @@ void EffectsPipeline::Release() {
 }
 
 void EffectsPipeline::OnTransformProgress(int32_t percent) {
-    if (const auto value = progress_.Map(percent)) host_.FireBlockOperation(*value);
+    if (const auto value = progress_.Map(percent)) document_.Events().BlockOperation(*value);
 }
 
 }  // namespace vesk

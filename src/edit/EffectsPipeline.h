@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "document/WaveFile.h"
-#include "edit/EditHost.h"
+#include "document/Document.h"
 #include "edit/EffectCall.h"
 #include "edit/EffectProgress.h"
 #include "edit/OperationFrame.h"
@@ -18,9 +18,9 @@ namespace vesk {
 
 class EffectsPipeline {
 public:
-    // host, frame and progress outlive the pipeline.
-    EffectsPipeline(EditHost& host, OperationFrame& frame, EffectProgress& progress)
-        : host_(host), frame_(frame), progress_(progress) {}
+    // document, frame and progress outlive the pipeline.
+    EffectsPipeline(Document& document, OperationFrame& frame, EffectProgress& progress)
+        : document_(document), frame_(frame), progress_(progress) {}
 
     // Runs the effect when its guards pass (document open, Status 0, stereo for stereo-only
     // effects, a selection, at least one operated channel); otherwise does nothing at all.
@@ -40,9 +40,9 @@ private:
     bool WriteBack(WaveFile& destination, uint32_t blockBytes);
     void SetSmoothing(int16_t on);
     void Release();
-    bool Cancelled() const { return host_.Status() == 0; }
+    bool Cancelled() const { return document_.IsIdle(); }
 
-    EditHost& host_;
+    Document& document_;
     OperationFrame& frame_;
     EffectProgress& progress_;
     bool twoArrays_ = false;

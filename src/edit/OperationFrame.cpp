@@ -51,11 +51,11 @@ void CarrySelection(const Before& old, DocState& now, int64_t origBytes, int64_t
 
 }  // namespace
 
-bool OperationFrame::Begin(WaveFile& destination, WaveFile& source, int16_t code) {
-    host_.SetStatus(code);
+bool OperationFrame::Begin(WaveFile& destination, WaveFile& source, Status code) {
+    document_.SetStatus(code);
     progress_.Deactivate();
-    const DocState& state = *host_.History().Current();
-    const std::string path = host_.NewWorkingFileName();
+    const DocState& state = *document_.History().Current();
+    const std::string path = document_.NewWorkingFileName();
     const auto prefix = static_cast<uint32_t>(state.startSelect[state.zoomLevel]);
     // A source whose length disagrees with its state was misread (a failed header probe ends
     // the chunk walk early); committing an edit of it would lose sound.
@@ -63,12 +63,12 @@ bool OperationFrame::Begin(WaveFile& destination, WaveFile& source, int16_t code
         source.DataSize() != static_cast<uint32_t>(state.totalBytes)) {
         return FailBegin(destination, source, path);
     }
-    const uint32_t block = FrameBlockBytes(host_.FileBufferSize(), source.Format().avgBytesPerSecond, prefix);
-    if (!destination.Create(path, static_cast<uint32_t>(host_.Frequency()), static_cast<uint16_t>(host_.Channels())) ||
+    const uint32_t block = FrameBlockBytes(document_.FileBufferSize(), source.Format().avgBytesPerSecond, prefix);
+    if (!destination.Create(path, static_cast<uint32_t>(document_.Frequency()), static_cast<uint16_t>(document_.Channels())) ||
         !TryAllocate(buffer_, size_t{block} + 1024) || !CopyBlocks(destination, source, block, prefix)) {
         return FailBegin(destination, source, path);
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     return true;
 }
 
@@ -76,8 +76,8 @@ bool OperationFrame::FailBegin(WaveFile& destination, WaveFile& source, const st
     source.Close();
     destination.Close();
     if (!destinationPath.empty()) RemoveFile(destinationPath);
-    host_.SetStatus(0);
-    host_.FireEndOperation();
+    document_.SetStatus(Status::Idle);
+    document_.Events().EndOperation();
     return false;
 }
 
@@ -90,19 +90,19 @@ bool OperationFrame::CopyBlocks(WaveFile& destination, WaveFile& source, uint32_
         if (got == 0) return true;
         if (!destination.Write(buffer_.data(), static_cast<uint32_t>(got))) return false;
         copied += static_cast<uint32_t>(got);
-        host_.FireBlockOperation(PercentOf(source));
-        if (host_.Status() == 0) return false;
+        document_.Events().BlockOperation(PercentOf(source));
+        if (document_.IsIdle()) return false;
     }
 }
 
-bool OperationFrame::Finish(WaveFile& destination, WaveFile& source, int16_t code) {
+bool OperationFrame::Finish(WaveFile& destination, WaveFile& source, Status code) {
     progress_.Deactivate();
-    host_.SetStatus(code);
-    const Before old = Capture(*host_.History().Current());
-    const int32_t frameBytes = 2 * host_.Channels();
+    document_.SetStatus(code);
+    const Before old = Capture(*document_.History().Current());
+    const int32_t frameBytes = 2 * document_.Channels();
     const int64_t doneBytes = int64_t{destination.DataSize()} - old.start;
     const int64_t replacedBytes = int64_t{source.Position()} - old.start;
-    const uint32_t block = FrameBlockBytes(host_.FileBufferSize(), source.Format().avgBytesPerSecond,
+    const uint32_t block = FrameBlockBytes(document_.FileBufferSize(), source.Format().avgBytesPerSecond,
                                            source.DataSize() - static_cast<uint32_t>(old.end));
     const bool copied = TryAllocate(buffer_, size_t{block} + 1024) &&
                         CopyBlocks(destination, source, block, std::numeric_limits<uint32_t>::max());
@@ -112,20 +112,20 @@ bool OperationFrame::Finish(WaveFile& destination, WaveFile& source, int16_t cod
     const bool closed = copied && destination.Close();
     source.Close();
     if (!closed) {
-        host_.SetStatus(0);
+        document_.SetStatus(Status::Idle);
         Discard(destination, source);
         return false;
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     CommitState(destination.Path(), dataBytes);
-    DocState& now = *host_.History().Current();
+    DocState& now = *document_.History().Current();
     CarrySelection(old, now, int64_t{old.end} - old.start + frameBytes, doneBytes);
-    if (const DocState* previous = host_.History().Previous()) {
+    if (const DocState* previous = document_.History().Previous()) {
         HistoryStore::CarryMarkers(*previous, now, old.start / frameBytes, (old.start + replacedBytes) / frameBytes,
                                    doneBytes / frameBytes);
     }
     Refresh();
-    host_.FireEndOperation();
+    document_.Events().EndOperation();
     return true;
 }
 
@@ -134,24 +134,24 @@ void OperationFrame::Discard(WaveFile& destination, WaveFile& source) {
     source.Close();
     destination.Close();
     if (!path.empty()) RemoveFile(path);
-    host_.FireEndOperation();
+    document_.Events().EndOperation();
 }
 
 void OperationFrame::CommitState(const std::string& path, uint32_t dataBytes) {
     DocState state;
     state.filePath = path;
     state.totalBytes = static_cast<int32_t>(dataBytes);
-    state.frequency = host_.Frequency();
-    state.channels = static_cast<int16_t>(host_.Channels());
-    host_.History().Push(state);
+    state.frequency = document_.Frequency();
+    state.channels = static_cast<int16_t>(document_.Channels());
+    document_.History().Push(state);
 }
 
 void OperationFrame::Refresh() {
-    host_.BuildOverview();
-    const DocState& now = *host_.History().Current();
-    host_.RecomputeView(now.startView[now.zoomLevel], now.endView[now.zoomLevel]);
-    host_.Redraw();
-    host_.RefreshMarkers();
+    document_.Display().BuildOverview();
+    const DocState& now = *document_.History().Current();
+    document_.Display().RecomputeView(now.startView[now.zoomLevel], now.endView[now.zoomLevel]);
+    document_.Display().Redraw();
+    document_.Display().MarkersChanged();
 }
 
 }  // namespace vesk

@@ -13,24 +13,24 @@
 #include <vector>
 
 #include "document/WaveFile.h"
-#include "edit/EditHost.h"
+#include "document/Document.h"
 #include "edit/EffectProgress.h"
 
 namespace vesk {
 
 class OperationFrame {
 public:
-    // host and progress outlive the frame.
-    OperationFrame(EditHost& host, EffectProgress& progress) : host_(host), progress_(progress) {}
+    // document and progress outlive the frame.
+    OperationFrame(Document& document, EffectProgress& progress) : document_(document), progress_(progress) {}
 
     // Precondition: a document is open. Opens the current working file as source, creates the
     // destination and copies the bytes in front of S. True: both files open, the source at S,
     // Status 0. False: both closed, the destination deleted, EndOperation fired.
-    bool Begin(WaveFile& destination, WaveFile& source, int16_t code);
+    bool Begin(WaveFile& destination, WaveFile& source, Status code);
     // Copies the source from where the operation left it to its end, closes both files and
     // pushes the destination as the new current state. False (nothing pushed) on a failure or
     // a cancel during the copy; EndOperation is fired either way.
-    bool Finish(WaveFile& destination, WaveFile& source, int16_t code);
+    bool Finish(WaveFile& destination, WaveFile& source, Status code);
     // For an operation that failed or was cancelled between the halves: closes both files,
     // deletes the destination and fires EndOperation.
     void Discard(WaveFile& destination, WaveFile& source);
@@ -43,7 +43,7 @@ private:
     void CommitState(const std::string& path, uint32_t dataBytes);
     void Refresh();
 
-    EditHost& host_;
+    Document& document_;
     EffectProgress& progress_;
     std::vector<uint8_t> buffer_;
 };

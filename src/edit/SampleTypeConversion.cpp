@@ -8,27 +8,27 @@
 namespace vesk {
 
 void SampleTypeConversion::Convert(int32_t frequency, int32_t channels) {
-    if (!host_.History().Current() || host_.Status() != 0) return;
-    host_.SetLastErrorNum(0);
+    if (!document_.History().Current() || !document_.IsIdle()) return;
+    document_.ClearError();
     // Only formats the working files can hold are converted to; anything else is refused
     // like a conversion to the current format.
     if (frequency <= 0 || (channels != 1 && channels != 2)) return;
-    if (frequency == host_.Frequency() && channels == host_.Channels()) return;
+    if (frequency == document_.Frequency() && channels == document_.Channels()) return;
 
     progress_.Deactivate();
-    const std::string path = host_.NewWorkingFileName();
+    const std::string path = document_.NewWorkingFileName();
     WaveFile input, output;
-    bool converted = !path.empty() && input.Open(host_.History().Current()->filePath, WaveMode::Read) &&
+    bool converted = !path.empty() && input.Open(document_.History().Current()->filePath, WaveMode::Read) &&
                      output.Create(path, static_cast<uint32_t>(frequency), static_cast<uint16_t>(channels));
-    host_.SetStatus(kStatusCode);
+    document_.SetStatus(Status::ConvertSampleType);
     converted = converted && Stream(input, output, frequency, channels);
     block_ = {};
-    if (converted && host_.Status() == 0) {
+    if (converted && document_.IsIdle()) {
         // Cancelled: the output is dropped and the document stays as it was.
         input.Close();
         output.Close();
         RemoveFile(path);
-        host_.FireEndOperation();
+        document_.Events().EndOperation();
         return;
     }
     const uint32_t dataBytes = output.DataSize();
@@ -39,14 +39,14 @@ void SampleTypeConversion::Convert(int32_t frequency, int32_t channels) {
         output.Close();
         RemoveFile(path);
     }
-    host_.SetStatus(0);
+    document_.SetStatus(Status::Idle);
     input.Close();
     ShowAndEnd();
 }
 
 bool SampleTypeConversion::Stream(WaveFile& input, WaveFile& output, int32_t frequency, int32_t channels) {
-    const int32_t oldFrequency = host_.Frequency();
-    const int32_t oldChannels = host_.Channels();
+    const int32_t oldFrequency = document_.Frequency();
+    const int32_t oldChannels = document_.Channels();
     block_.resize(input.Format().avgBytesPerSecond / 2);
     do {
         const int32_t got = input.Read(block_.data(), static_cast<uint32_t>(block_.size() * 2));
@@ -67,32 +67,32 @@ bool SampleTypeConversion::Stream(WaveFile& input, WaveFile& output, int32_t fre
             return false;
         }
         const double ratio = std::min(static_cast<double>(input.Position()) / input.DataSize(), 1.0);
-        host_.FireBlockOperation(static_cast<int16_t>(ratio * 100));
-    } while (host_.Status() != 0);
+        document_.Events().BlockOperation(static_cast<int16_t>(ratio * 100));
+    } while (!document_.IsIdle());
     return true;
 }
 
 void SampleTypeConversion::Commit(const std::string& path, uint32_t dataBytes, int32_t frequency, int32_t channels) {
-    host_.SetFormat(frequency, channels);
-    if (IVeskAudioTransform* transform = host_.Transform()) transform->SetFrequency(frequency);
-    host_.RefreshChannels();
+    document_.SetFormat(frequency, channels, document_.BitsPerSample());
+    if (IVeskAudioTransform* transform = document_.Components().transform) transform->SetFrequency(frequency);
+    document_.Display().FormatChanged();
     DocState state;
     state.filePath = path;
     state.frequency = frequency;
     state.channels = static_cast<int16_t>(channels);
     state.totalBytes = static_cast<int32_t>(dataBytes);
-    HistoryStore& history = host_.History();
+    HistoryStore& history = document_.History();
     history.Push(state);
     // Only the rate matters to the markers: positions scale by the ratio of the rates.
     if (const DocState* previous = history.Previous()) HistoryStore::CarryMarkers(*previous, *history.Current(), 0, 0, 0);
 }
 
 void SampleTypeConversion::ShowAndEnd() {
-    host_.BuildOverview();
-    if (!host_.RecomputeView(0, host_.History().Current()->totalBytes)) return;
-    host_.RefreshMarkers();
-    host_.Redraw();
-    host_.FireEndOperation();
+    document_.Display().BuildOverview();
+    if (!document_.Display().RecomputeView(0, document_.History().Current()->totalBytes)) return;
+    document_.Display().MarkersChanged();
+    document_.Display().Redraw();
+    document_.Events().EndOperation();
 }
 
 }  // namespace vesk

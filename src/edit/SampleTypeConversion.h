@@ -9,17 +9,16 @@
 #include <vector>
 
 #include "document/WaveFile.h"
-#include "edit/EditHost.h"
+#include "document/Document.h"
 #include "edit/EffectProgress.h"
 
 namespace vesk {
 
 class SampleTypeConversion {
 public:
-    static constexpr int16_t kStatusCode = 21;
 
-    // host and progress outlive the conversion.
-    SampleTypeConversion(EditHost& host, EffectProgress& progress) : host_(host), progress_(progress) {}
+    // document and progress outlive the conversion.
+    SampleTypeConversion(Document& document, EffectProgress& progress) : document_(document), progress_(progress) {}
 
     // frequency in Hz (> 0), channels 1 or 2. Nothing happens when a document is not open,
     // Status is not 0, the values are out of range or equal the document's format.
@@ -33,7 +32,7 @@ private:
     // Shows the whole current sound again and ends the operation.
     void ShowAndEnd();
 
-    EditHost& host_;
+    Document& document_;
     EffectProgress& progress_;
     std::vector<int16_t> block_;
 };

@@ -59,7 +59,7 @@ HRESULT AudioEditorColors::Get(EditorColor which, OLE_COLOR* value) const {
 HRESULT AudioEditorColors::Put(EditorColor which, OLE_COLOR value) {
     colors_[static_cast<size_t>(which)] = value;
     if (which == EditorColor::DigitalWaveform) DeriveShades();
-    if (host_) host_->ColorsChanged(kRules[static_cast<size_t>(which)].effect);
+    if (host_) host_->View().ColorsChanged(kRules[static_cast<size_t>(which)].effect != ColorEffect::Redraw);
     return S_OK;
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/EditorHost.h"
 #include "platform/automation/DispatchImpl.h"
 

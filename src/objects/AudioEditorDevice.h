@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/AudioEditorDeviceLine.h"
 #include "objects/DeviceBackend.h"
 #include "platform/automation/DispatchImpl.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/DeviceBackend.h"
 #include "platform/automation/DispatchImpl.h"
 

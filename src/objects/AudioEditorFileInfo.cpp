@@ -18,17 +18,17 @@ HRESULT AudioEditorFileInfo::Tell(T value, HRESULT (IVeskAudioInformation::*sett
 
 HRESULT AudioEditorFileInfo::get_Frequency(int32_t* value) {
     if (!value) return E_POINTER;
-    *value = host_ ? host_->DocumentFrequency() : 0;
+    *value = host_ ? host_->Doc().Frequency() : 0;
     return S_OK;
 }
 HRESULT AudioEditorFileInfo::get_Channels(int32_t* value) {
     if (!value) return E_POINTER;
-    *value = host_ ? host_->DocumentChannels() : 0;
+    *value = host_ ? host_->Doc().Channels() : 0;
     return S_OK;
 }
 HRESULT AudioEditorFileInfo::get_FormatString(BSTR* value) {
     if (!value) return E_POINTER;
-    *value = AllocBstr(host_ ? host_->FormatString() : std::string());
+    *value = AllocBstr(host_ ? host_->Doc().FormatString() : std::string());
     return S_OK;
 }
 HRESULT AudioEditorFileInfo::get_SaveExtraInfoEnabled(VARIANT_BOOL* value) {

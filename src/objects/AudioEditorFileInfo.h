@@ -5,7 +5,7 @@
 #pragma once
 
 #include "components/VeskAudioInformation.h"
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/EditorHost.h"
 #include "platform/automation/DispatchImpl.h"
 

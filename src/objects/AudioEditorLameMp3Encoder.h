@@ -3,7 +3,7 @@
 #pragma once
 
 #include "components/LameSettings.h"
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "platform/automation/DispatchImpl.h"
 
 namespace vesk {

@@ -1,12 +1,9 @@
 #include "objects/AudioEditorMarkers.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace vesk {
 
 MarkerList* AudioEditorMarkers::List() {
-    DocState* state = position_ ? position_->State() : nullptr;
+    DocState* state = host_ ? host_->Doc().Current() : nullptr;
     return state ? &state->markers : nullptr;
 }
 
@@ -99,7 +96,7 @@ HRESULT AudioEditorMarkers::get_Length(int32_t* value) {
 HRESULT AudioEditorMarkers::put_Length(int32_t value) {
     if (!CurrentMarker()) return S_OK;
     WriteField(static_cast<uint32_t>(value), &MarkerRecord::lengthFrames);
-    SyncMarkerCache();
+    MarkersChanged();
     return S_OK;
 }
 HRESULT AudioEditorMarkers::get_Position(int32_t* value) {
@@ -108,7 +105,7 @@ HRESULT AudioEditorMarkers::get_Position(int32_t* value) {
 HRESULT AudioEditorMarkers::put_Position(int32_t value) {
     if (!CurrentMarker()) return S_OK;
     WriteField(static_cast<uint32_t>(value), &MarkerRecord::positionFrames);
-    SyncMarkerCache();
+    MarkersChanged();
     return S_OK;
 }
 
@@ -127,7 +124,7 @@ HRESULT AudioEditorMarkers::Insert(int32_t Position, int32_t Length, BSTR Label,
     marker.dialect = static_cast<uint16_t>(Dialect);
     marker.codePage = static_cast<uint16_t>(CodePage);
     list->InsertSorted(marker);
-    SyncMarkerCache();
+    MarkersChanged();
     return S_OK;
 }
 
@@ -135,33 +132,12 @@ HRESULT AudioEditorMarkers::Delete() {
     MarkerList* list = List();
     if (!list || list->Empty()) return S_OK;
     list->DeleteCurrent();
-    SyncMarkerCache();
+    MarkersChanged();
     return S_OK;
 }
 
-void AudioEditorMarkers::Repaint() {
-    if (!host_) return;
-    host_->RenderBackground();
-    host_->Redraw();
-}
-
-void AudioEditorMarkers::SyncMarkerCache() {
-    const MarkerList* list = List();
-    int32_t old = cachedCount_;
-    markerStart_.clear();
-    markerLength_.clear();
-    if (list && list->Count() >= 1) {
-        int64_t bytesPerFrame = 2 * std::max(host_ ? host_->DocumentChannels() : 1, 1);
-        for (const MarkerRecord& marker : *list) {
-            markerStart_.push_back(static_cast<int64_t>(marker.positionFrames) * bytesPerFrame);
-            markerLength_.push_back(static_cast<int64_t>(marker.lengthFrames) * bytesPerFrame);
-        }
-        cachedCount_ = list->Count();
-        Repaint();
-        return;
-    }
-    cachedCount_ = 0;
-    if (old != 0) Repaint();
+void AudioEditorMarkers::MarkersChanged() {
+    if (host_) host_->View().MarkersChanged();
 }
 
 void AudioEditorMarkers::SetCurrentPositionLength(uint32_t positionFrames, uint32_t lengthFrames) {
@@ -169,23 +145,7 @@ void AudioEditorMarkers::SetCurrentPositionLength(uint32_t positionFrames, uint3
     if (!marker) return;
     marker->positionFrames = positionFrames;
     marker->lengthFrames = lengthFrames;
-    SyncMarkerCache();
-}
-
-int32_t AudioEditorMarkers::FindMarker(int64_t bytePosition) const {
-    if (firstShown_ < 0) return 0;
-    int32_t best = 0;
-    int64_t bestDistance = 0;
-    int32_t last = std::min<int32_t>(lastShown_, cachedCount_ - 1);
-    for (int32_t i = firstShown_; i <= last; ++i) {
-        int64_t d1 = std::llabs(markerStart_[i] - bytePosition);
-        int64_t d2 = std::llabs(markerStart_[i] + markerLength_[i] - bytePosition);
-        if (best == 0 || d1 < bestDistance || d2 < bestDistance) {
-            best = i + 1;
-            bestDistance = std::min(d1, d2);
-        }
-    }
-    return best;
+    MarkersChanged();
 }
 
 }  // namespace vesk

@@ -8,7 +8,7 @@
 namespace vesk {
 
 int32_t AudioEditorPosition::BytesPerFrame() const {
-    int32_t channels = host_ ? host_->DocumentChannels() : 1;
+    int32_t channels = host_ ? host_->Doc().Channels() : 1;
     return 2 * std::max(channels, 1);
 }
 
@@ -27,8 +27,8 @@ HRESULT AudioEditorPosition::ReadFrames(int32_t* value, const DocState::PerZoomL
 
 void AudioEditorPosition::ShowSelectionAgain() {
     if (!host_) return;
-    host_->UpdateSelectionColumns();
-    host_->Redraw();
+    host_->View().UpdateSelectionColumns();
+    host_->View().Redraw();
 }
 
 void AudioEditorPosition::LeaveWholeView(DocState& state) {
@@ -92,7 +92,7 @@ HRESULT AudioEditorPosition::put_StartView(int32_t value) {
     } else {
         start = b;
     }
-    if (host_) host_->RecomputeCurrentView();
+    if (host_) host_->View().PositionChanged(true);
     return S_OK;
 }
 
@@ -110,7 +110,7 @@ HRESULT AudioEditorPosition::put_EndView(int32_t value) {
     } else {
         end = b;
     }
-    if (host_) host_->RecomputeCurrentView();
+    if (host_) host_->View().PositionChanged(true);
     return S_OK;
 }
 
@@ -135,7 +135,7 @@ HRESULT AudioEditorPosition::get_TotalSamples(int32_t* value) {
 HRESULT AudioEditorPosition::get_CurrentPosition(int32_t* value) {
     const DocState* state = State();
     if (!state) return WriteOut(value, 0);
-    bool busy = host_ && host_->Status() != 0;
+    bool busy = host_ && !host_->Doc().IsIdle();
     int32_t bytes = busy ? state->playPosition : state->startSelect[state->zoomLevel];
     return WriteOut(value, bytes / BytesPerFrame());
 }
@@ -155,23 +155,23 @@ HRESULT AudioEditorPosition::put_CurrentPosition(int32_t value) {
         start = b;
     }
     if (!host_) return S_OK;
-    host_->UpdateSelectionColumns();
-    if (host_->Status() != 0) {
+    host_->View().UpdateSelectionColumns();
+    if (!host_->Doc().IsIdle()) {
         host_->RestartPlayback();
     } else {
-        host_->RenderBackground();
-        host_->Redraw();
+        host_->View().RenderBackground();
+        host_->View().Redraw();
     }
     return S_OK;
 }
 
 HRESULT AudioEditorPosition::SecToSamples(int32_t Millisec, int32_t* result) {
-    int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
+    int32_t frequency = host_ ? host_->Doc().Frequency() : 0;
     return WriteOut(result, MulDiv(Millisec, frequency, 1000));
 }
 
 HRESULT AudioEditorPosition::SamplesToSec(int32_t Samples, int32_t* result) {
-    int32_t frequency = host_ ? host_->DocumentFrequency() : 0;
+    int32_t frequency = host_ ? host_->Doc().Frequency() : 0;
     return WriteOut(result, MulDiv(Samples, 1000, frequency));
 }
 

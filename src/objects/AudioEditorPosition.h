@@ -1,15 +1,13 @@
-// Selection, view and cursor of the current document state, in sample frames. This object owns
-// the undo/redo history (and through it every working file); everything that reads the
-// selection, view or length of the document reads it through here.
+// Selection, view and cursor of the current document state, in sample frames: a view onto the
+// document's undo/redo history, whose current state holds them.
 //
 // Values cross the interface as frames: bytes / (2 × the control's channel count). A put turns
 // its argument into bytes and limits it to [0, TotalBytes]. Without a document every get
 // answers 0 and every put does nothing.
 #pragma once
 
-#include "control/typelib/Bindings.h"
-#include "document/HistoryStore.h"
 #include "objects/EditorHost.h"
+#include "objects/typelib/Bindings.h"
 #include "platform/automation/DispatchImpl.h"
 
 namespace vesk {
@@ -20,9 +18,8 @@ public:
     VESK_IUNKNOWN_IMPL(AudioEditorPosition, IAudioEditorPosition, IDispatch)
 
     void SetHost(EditorHost* host) { host_ = host; }
-    HistoryStore& History() { return history_; }
-    // The current state, or nullptr when no document is open.
-    DocState* State() { return history_.Current(); }
+    // The current state, or nullptr when no document is open (or the host is gone).
+    DocState* State() { return host_ ? host_->Doc().Current() : nullptr; }
 
     HRESULT get_StartSelect(int32_t* value) override;
     HRESULT put_StartSelect(int32_t value) override;
@@ -52,7 +49,6 @@ private:
     void ShowSelectionAgain();
 
     EditorHost* host_ = nullptr;
-    HistoryStore history_;
 };
 
 }  // namespace vesk

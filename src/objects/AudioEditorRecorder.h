@@ -7,7 +7,7 @@
 #pragma once
 
 #include "components/VeskAudioRecord.h"
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/EditorHost.h"
 #include "platform/automation/DispatchImpl.h"
 

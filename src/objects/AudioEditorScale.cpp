@@ -7,7 +7,7 @@ namespace vesk {
 AudioEditorScale::AudioEditorScale() : font_(ComPtr<IDispatch>::Attach(NewFontObject())) {}
 
 void AudioEditorScale::Notify() {
-    if (host_) host_->ScaleChanged();
+    if (host_) host_->View().ScaleChanged();
 }
 
 HRESULT AudioEditorScale::Store(int16_t& field, int16_t value) {

@@ -2,7 +2,7 @@
 // Every put that changes a value tells the control, which lays out and repaints.
 #pragma once
 
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 #include "objects/EditorHost.h"
 #include "platform/automation/DispatchImpl.h"
 #include "platform/drawing/FontObject.h"

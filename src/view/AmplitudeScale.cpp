@@ -7,9 +7,9 @@
 namespace vesk {
 
 int32_t AmplitudeScale::BaseFullScale(const AmplitudeSource& source, const ScaleSettings& scaleY) {
-    if (source.typeView == 1) return source.frequency / 2;
-    int32_t full = (source.bitsPerSample == 8 && scaleY.type != 3) ? 130 : 35000;
-    if (scaleY.type == 2) full = 110;
+    if (source.typeView == kViewSpectral) return source.frequency / 2;
+    int32_t full = (source.bitsPerSample == 8 && scaleY.type != kAmplitudeScaleDecibels) ? 130 : 35000;
+    if (scaleY.type == kAmplitudeScaleNormalized) full = 110;
     return std::max(static_cast<int32_t>(static_cast<int64_t>(full) * source.verticalZoom / 100), 1);
 }
 
@@ -58,7 +58,7 @@ void AmplitudeScale::Compute(const AmplitudeSource& source, const ViewGeometry& 
     h = ticks != 0 ? h / ticks / subdivisions_ : 0;
     if (h < 5) subdivisions_ = static_cast<int16_t>(subdivisions_ / 2);
     subdivisions_ = std::max<int16_t>(subdivisions_, 1);
-    if (source.typeView == 1) fullScale_ = source.frequency / 2;
+    if (source.typeView == kViewSpectral) fullScale_ = source.frequency / 2;
 }
 
 int32_t AmplitudeScale::DecibelLabel(int32_t v) {
@@ -72,7 +72,7 @@ void AmplitudeScale::DrawBand(Canvas& canvas, const AmplitudeSource& source, con
     if (!scaleY.visible || geometry.ScaleYWidth() < 1) return;
     const WaveArea& area = geometry.Area();
     const int32_t width = geometry.ScaleYWidth();
-    const bool right = scaleY.orientation != 2;
+    const bool right = scaleY.orientation != kScaleAtLeft;
     const int32_t xl = right ? area.right + 3 : area.left - width - 3;
     const int32_t xr = right ? area.right + width + 3 : area.left - 2;
     canvas.FillRect(xl, area.top - geometry.ScrollBandHeight() - 3, xr, area.bottom + 4, colors.scales);
@@ -91,11 +91,11 @@ void AmplitudeScale::DrawBand(Canvas& canvas, const AmplitudeSource& source, con
 void AmplitudeScale::DrawLane(Canvas& canvas, const AmplitudeSource& source, const ViewGeometry& geometry,
                               const ScaleSettings& scaleY, const ViewColors& colors, int32_t xl, int32_t xr,
                               int32_t top, int32_t bottom) const {
-    const bool spectral = source.typeView == 1;
+    const bool spectral = source.typeView == kViewSpectral;
     const int32_t height = bottom - top;
     const int32_t half = spectral ? height : height / 2;
     const int32_t tick = geometry.ScaleYWidth() / 5;
-    const bool right = scaleY.orientation != 2;
+    const bool right = scaleY.orientation != kScaleAtLeft;
     const int32_t tickStart = right ? xl : xr;
     const int32_t tickDir = right ? 1 : -1;
     const int32_t labelX = right ? xl + tick + 6 : xl + 6;
@@ -117,7 +117,7 @@ void AmplitudeScale::DrawLane(Canvas& canvas, const AmplitudeSource& source, con
         if (!spectral) drawTick(centre + offset, tick);
 
         if (font && !(spectral && v == 0)) {
-            std::string label = scaleY.type == 3 ? std::to_string(DecibelLabel(static_cast<int32_t>(v)))
+            std::string label = scaleY.type == kAmplitudeScaleDecibels ? std::to_string(DecibelLabel(static_cast<int32_t>(v)))
                                                  : std::to_string(v);
             if (half - 1 - offset - th / 4 > th - geometry.ScrollBandHeight() - 5) {
                 canvas.Text(labelX, centre - offset - th / 2, label, *font, colors.font);

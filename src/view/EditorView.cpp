@@ -7,32 +7,37 @@
 
 namespace vesk {
 
-namespace {
-
-constexpr int32_t kTypeViewWaveform = 0;
-constexpr int32_t kTypeViewSpectral = 1;
-constexpr int16_t kStatusOverview = 7;
-
-}  // namespace
-
 // ---- Snapshots ----
+
+ChannelFlags EditorView::Lanes() const {
+    const ChannelSelection& selection = document_.ChannelFlags();
+    ChannelFlags flags;
+    for (int i = 0; i < 2; ++i) {
+        flags.visible[i] = selection.IsVisible(i);
+        flags.operated[i] = selection.IsOperated(i);
+    }
+    flags.visibleCount = selection.VisibleCount();
+    flags.operationCount = selection.OperationCount();
+    return flags;
+}
 
 PaintContext EditorView::Context() const {
     PaintContext c;
-    c.state = host_.CurrentState();
-    c.channels = host_.Channels();
-    c.frequency = host_.Frequency();
-    c.status = host_.Status();
-    c.typeView = host_.TypeView();
-    c.typeBorder = host_.TypeBorder();
+    c.state = document_.Current();
+    c.channels = document_.Channels();
+    c.frequency = document_.Frequency();
+    c.status = document_.CurrentStatus();
+    c.typeView = typeView_;
+    c.typeBorder = typeBorder_;
     c.verticalZoom = verticalZoom_;
     c.playColumn = host_.PlayColumn();
-    c.openProgress = host_.OpenProgress();
+    c.openProgress = openProgress_;
     c.colors = host_.Colors();
-    c.lanes = host_.ChannelLanes();
+    c.lanes = Lanes();
     c.scaleX = host_.ScaleX();
     c.scaleY = host_.ScaleY();
-    c.markers = host_.Markers();
+    c.markers = MarkerView{markers_.StartBytes(), markers_.LengthBytes(), markerBarEnabled_ != 0,
+                           markerBackgroundEnabled_ != 0};
     c.geometry = &geometry_;
     c.data = &data_;
     c.timeScale = &timeScale_;
@@ -41,12 +46,12 @@ PaintContext EditorView::Context() const {
 }
 
 TimeAxisSource EditorView::TimeSource() const {
-    return TimeAxisSource{host_.CurrentState(), host_.Frequency(), host_.Channels()};
+    return TimeAxisSource{document_.Current(), document_.Frequency(), document_.Channels()};
 }
 
 AmplitudeSource EditorView::AmplitudeSourceNow() const {
-    return AmplitudeSource{host_.TypeView(), host_.Frequency(), host_.BitsPerSample(), verticalZoom_,
-                           host_.ChannelLanes().visibleCount};
+    return AmplitudeSource{typeView_, document_.Frequency(), document_.BitsPerSample(), verticalZoom_,
+                           document_.ChannelFlags().VisibleCount()};
 }
 
 void EditorView::ComputeTimeScale() { timeScale_.Compute(TimeSource(), geometry_, host_.ScaleX()); }
@@ -65,14 +70,14 @@ void EditorView::Paint(Bitmap& target, const ClientRect& bounds) {
     painter_.Resize(bounds.Width(), bounds.Height());
     clientRect_ = bounds;
     LayoutAreas();
-    if (host_.CurrentState()) RecomputeStoredView();
+    if (document_.IsOpen()) RecomputeStoredView();
     Compose(Painter::kReasonResize, &target);
 }
 
 void EditorView::Compose(int reason, Bitmap* target) {
     PaintContext context = Context();
     if (auto shown = painter_.ComposeFrame(context, reason, host_.LastPlayType())) {
-        host_.SetShownMarkers(shown->first, shown->second);
+        markers_.SetShown(shown->first, shown->second);
     }
     if (target) painter_.Present(*target, clientRect_.left, clientRect_.top, context);
 }
@@ -100,9 +105,9 @@ void EditorView::LayoutAreas() {
 // ---- View and display data ----
 
 bool EditorView::RecomputeView(int32_t start, int32_t end) {
-    DocState* state = host_.CurrentState();
+    DocState* state = document_.Current();
     if (!state) return true;
-    const int32_t channels = std::max(host_.Channels(), 1);
+    const int32_t channels = std::max(document_.Channels(), 1);
     start = start / 2 * 2;
     end = end / 2 * 2;
     if (end <= start) end = start + 2 * channels;
@@ -113,39 +118,39 @@ bool EditorView::RecomputeView(int32_t start, int32_t end) {
     const int32_t width = geometry_.Area().width;
     const double span = static_cast<uint32_t>(state->endView[level] - state->startView[level]);
     const double x = width > 0 ? span / width / channels : std::numeric_limits<double>::infinity();
-    geometry_.SetDetailMode(ViewGeometry::ClassifyDetail(x, host_.Frequency()));
+    geometry_.SetDetailMode(ViewGeometry::ClassifyDetail(x, document_.Frequency()));
     ComputeTimeScale();
 
-    const int32_t typeView = host_.TypeView();
     const Overview& overview = data_.Document();
     if (overview.ready && (static_cast<int64_t>(end) - start) / 2 > kOverviewUnitSamples) {
         const double ratio = static_cast<double>(overview.length) / std::max(state->totalBytes, 1);
         int32_t s = std::max(static_cast<int32_t>(std::floor(start * ratio)), 0);
         int32_t e = std::min(static_cast<int32_t>(std::ceil(end * ratio)), overview.length);
-        if (typeView == kTypeViewWaveform) data_.ComputePeaksFromOverview(s, e, width, channels);
-    } else if (typeView == kTypeViewWaveform) {
-        PeakSource source{state->filePath, state->startView[level], state->endView[level], host_.Frequency(), channels};
+        if (typeView_ == kViewWaveform) data_.ComputePeaksFromOverview(s, e, width, channels);
+    } else if (typeView_ == kViewWaveform) {
+        PeakSource source{state->filePath, state->startView[level], state->endView[level], document_.Frequency(),
+                          channels};
         if (!data_.ComputePeaks(source, state->startView[level], state->endView[level], width)) return false;
     }
-    if (geometry_.DetailMode() != 0 && typeView == kTypeViewWaveform) data_.ComputeCurve(width, channels);
+    if (geometry_.DetailMode() != 0 && typeView_ == kViewWaveform) data_.ComputeCurve(width, channels);
     UpdateSelectionColumns();
     return true;
 }
 
 bool EditorView::RecomputeStoredView() {
-    const DocState* state = host_.CurrentState();
+    const DocState* state = document_.Current();
     if (!state) return true;
     return RecomputeView(state->startView[state->zoomLevel], state->endView[state->zoomLevel]);
 }
 
 void EditorView::UpdateSelectionColumns() {
-    if (const DocState* state = host_.CurrentState()) geometry_.UpdateSelectionColumns(*state);
-    if (host_.TypeView() != kTypeViewSpectral) RenderBackground();
-    host_.FireChangePosition();
+    if (const DocState* state = document_.Current()) geometry_.UpdateSelectionColumns(*state);
+    if (typeView_ != kViewSpectral) RenderBackground();
+    document_.Events().ChangePosition();
 }
 
 int32_t EditorView::PositionToColumn(int64_t bytePosition) const {
-    const DocState* state = host_.CurrentState();
+    const DocState* state = document_.Current();
     return state ? geometry_.PositionToColumn(*state, bytePosition) : 0;
 }
 
@@ -158,9 +163,9 @@ void EditorView::PositionChanged(bool viewChanged) {
 // ---- Zoom ----
 
 void EditorView::ZoomIn() {
-    DocState* s = host_.CurrentState();
+    DocState* s = document_.Current();
     if (!s || s->totalBytes == 0 || !s->selected) return;
-    const int32_t channels = std::max(host_.Channels(), 1);
+    const int32_t channels = std::max(document_.Channels(), 1);
     const uint32_t selection = static_cast<uint32_t>(s->endSelect[s->zoomLevel] - s->startSelect[s->zoomLevel]);
     if ((selection >> 1) / static_cast<uint32_t>(channels) < 3 || s->zoomLevel + 1 > kZoomLevels - 1) return;
     s->selected = 0;
@@ -168,21 +173,21 @@ void EditorView::ZoomIn() {
     s->startView[l] = s->startSelect[l - 1];
     s->endView[l] = s->endSelect[l - 1];
     s->startSelect[l] = s->endSelect[l] = s->startView[l];
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     if (RecomputeView(s->startView[l], s->endView[l])) Redraw();
 }
 
 void EditorView::ZoomOut() {
-    DocState* s = host_.CurrentState();
+    DocState* s = document_.Current();
     if (!s || s->totalBytes == 0 || s->zoomLevel <= 0) return;
     --s->zoomLevel;
     s->selected = 1;
-    host_.SetLastErrorNum(0);
+    document_.ClearError();
     if (RecomputeStoredView()) Redraw();
 }
 
 void EditorView::ZoomFull() {
-    DocState* s = host_.CurrentState();
+    DocState* s = document_.Current();
     if (!s || s->zoomLevel < 1) return;
     const int32_t start = s->startSelect[s->zoomLevel];
     const int32_t end = s->endSelect[s->zoomLevel];
@@ -196,7 +201,7 @@ void EditorView::ZoomFull() {
 }
 
 void EditorView::Refresh() {
-    if (host_.CurrentState()) RecomputeStoredView();
+    if (document_.IsOpen()) RecomputeStoredView();
     Redraw();
 }
 
@@ -209,39 +214,87 @@ void EditorView::ZoomVertical(int32_t percent) {
     Redraw();
 }
 
-void EditorView::TypeViewChanged() {
+void EditorView::ScaleChanged() {
     LayoutAreas();
-    if (!host_.CurrentState()) {
+    if (document_.IsOpen()) RecomputeStoredView();
+    Redraw();
+}
+
+void EditorView::ColorsChanged(bool background) {
+    if (background) RenderBackground();
+    Redraw();
+}
+
+void EditorView::ResetFullScale(int32_t bitsPerSample) {
+    const ScaleSettings scaleY = host_.ScaleY();
+    int32_t full = (bitsPerSample == 8 && scaleY.type != kAmplitudeScaleDecibels) ? 130 : 35000;
+    if (scaleY.type == kAmplitudeScaleNormalized) full = 110;
+    amplitudeScale_.SetFullScale(full);
+}
+
+void EditorView::FormatChanged() {
+    ComputeTimeScale();
+    ComputeAmplitudeScale();
+    RenderBackground();
+}
+
+void EditorView::MarkersChanged() {
+    if (!markers_.Sync(document_.Current() ? &document_.Current()->markers : nullptr, document_.BytesPerFrame())) {
+        return;
+    }
+    RenderBackground();
+    Redraw();
+}
+
+void EditorView::ShowProgress(int32_t percent) {
+    openProgress_ = percent;
+    document_.Events().BlockOperation(static_cast<int16_t>(percent));
+    Redraw();
+}
+
+// ---- Settings ----
+
+void EditorView::SetTypeView(int32_t type) {
+    if (type == typeView_) return;
+    typeView_ = type;
+    LayoutAreas();
+    if (!document_.IsOpen()) {
         Redraw();
         return;
     }
     if (RecomputeStoredView()) Redraw();
 }
 
-void EditorView::ScaleChanged() {
-    LayoutAreas();
-    if (host_.CurrentState()) RecomputeStoredView();
+void EditorView::SetTypeBorder(int16_t type) {
+    typeBorder_ = type;
+    RenderBackground();
     Redraw();
 }
 
-void EditorView::ResetFullScale(int32_t bitsPerSample) {
-    const ScaleSettings scaleY = host_.ScaleY();
-    int32_t full = (bitsPerSample == 8 && scaleY.type != 3) ? 130 : 35000;
-    if (scaleY.type == 2) full = 110;
-    amplitudeScale_.SetFullScale(full);
+void EditorView::SetMarkerBarFlag(int16_t flag) {
+    if (flag == markerBarEnabled_) return;
+    markerBarEnabled_ = flag;
+    Redraw();
+}
+
+void EditorView::SetMarkerBackgroundFlag(int16_t flag) {
+    if (flag == markerBackgroundEnabled_) return;
+    markerBackgroundEnabled_ = flag;
+    if (typeView_ != kViewSpectral) RenderBackground();
+    Redraw();
 }
 
 // ---- Overview and export ----
 
 void EditorView::BuildOverview() {
-    const DocState* state = host_.CurrentState();
+    const DocState* state = document_.Current();
     if (!state) return;
-    host_.SetStatus(kStatusOverview);
-    const bool built = data_.BuildOverview(state->filePath, state->totalBytes, host_.Frequency(),
-                                           std::max(host_.Channels(), 1), geometry_.Area().width,
-                                           [this](int16_t percent) { host_.FireBlockOperation(percent); });
-    host_.SetStatus(0);
-    if (built && data_.Document().ready) host_.FireEndOperation();
+    document_.SetStatus(Status::BuildingOverview);
+    const bool built = data_.BuildOverview(state->filePath, state->totalBytes, document_.Frequency(),
+                                           std::max(document_.Channels(), 1), geometry_.Area().width,
+                                           [this](int16_t percent) { document_.Events().BlockOperation(percent); });
+    document_.SetStatus(Status::Idle);
+    if (built && data_.Document().ready) document_.Events().EndOperation();
 }
 
 bool EditorView::SaveWaveImage(const std::string& path) const {

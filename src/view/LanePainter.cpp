@@ -99,7 +99,7 @@ void LanePainter::DrawDots(const Lane& lane, int32_t a, int32_t b, OLE_COLOR pen
 }
 
 void LanePainter::DrawBoundaryLines(const Lane& lane) {
-    const int64_t limit = c_.scaleY.type == 2 ? 100 : 32768;
+    const int64_t limit = c_.scaleY.type == kAmplitudeScaleNormalized ? 100 : 32768;
     const int64_t fullScale = std::max(c_.amplitudeScale->FullScale(), 1);
     const int64_t y = limit * ((lane.bottom - 2 - (lane.top + 2)) / 2) / fullScale;
     if (y >= (lane.bottom - lane.top) / 2 - 1) return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "document/DocState.h"
+#include "document/Status.h"
 #include "view/AmplitudeScale.h"
 #include "view/DisplayData.h"
 #include "view/TimeScale.h"
@@ -15,8 +16,8 @@ struct PaintContext {
     const DocState* state = nullptr;  // nullptr: no document
     int32_t channels = 1;
     int32_t frequency = 8000;
-    int16_t status = 0;
-    int32_t typeView = 0;
+    Status status = Status::Idle;
+    int32_t typeView = kViewWaveform;
     int16_t typeBorder = 1;
     int32_t verticalZoom = 100;
     int32_t playColumn = 0;

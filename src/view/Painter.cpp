@@ -30,7 +30,7 @@ void Painter::RenderBackground(const PaintContext& c) {
     canvas.FillRect(client.left, client.top, client.right, client.bottom, c.colors.background);
     DrawFrameLines(canvas, c);
     DrawSeparatorLines(canvas, c);
-    if (c.typeView != 1) DrawFills(canvas, c);
+    if (c.typeView != kViewSpectral) DrawFills(canvas, c);
     c.amplitudeScale->DrawBand(canvas, AmplitudeSourceOf(c), *c.geometry, c.scaleY, c.colors);
 }
 
@@ -63,7 +63,7 @@ void Painter::DrawSeparatorLines(Canvas& canvas, const PaintContext& c) const {
         canvas.Line(a.left, a.bottom + 1, a.right, a.bottom + 1, kWorkspaceColor);
         canvas.Line(a.left, a.bottom + 2, a.right + 1, a.bottom + 2, kHighlightColor);
     }
-    const bool right = c.scaleY.orientation != 2;
+    const bool right = c.scaleY.orientation != kScaleAtLeft;
     if (AmplitudeScaleShown(c)) {
         const int32_t x = right ? a.right : a.left;
         const int32_t xh = right ? a.right + 1 : a.left - 1;
@@ -77,7 +77,7 @@ void Painter::DrawSeparatorLines(Canvas& canvas, const PaintContext& c) const {
 }
 
 void Painter::DrawFills(Canvas& canvas, const PaintContext& c) const {
-    if (!c.HasSound() || c.status == 3 || c.lanes.operationCount < 1) return;
+    if (!c.HasSound() || c.status == Status::Opening || c.lanes.operationCount < 1) return;
     const ViewGeometry& g = *c.geometry;
     const WaveArea& a = g.Area();
     const DocState& s = *c.state;
@@ -118,13 +118,13 @@ void Painter::DrawFills(Canvas& canvas, const PaintContext& c) const {
 
 std::optional<std::pair<int32_t, int32_t>> Painter::ComposeFrame(const PaintContext& c, int reason, int32_t lastPlayType) {
     if (frame_.Empty()) return std::nullopt;
-    const bool reuse = reason != kReasonResize && (c.status == 5 || (c.status == 1 && lastPlayType != kPlayToEnd));
+    const bool reuse = reason != kReasonResize && (c.status == Status::Paused || (c.status == Status::Playing && lastPlayType != kPlayToEnd));
     if (reuse) return std::nullopt;
     Canvas canvas(frame_);
     canvas.Blit(0, 0, background_.Width(), background_.Height(), background_);
     TimeAxisSource source{c.state, c.frequency, c.channels};
     c.timeScale->Draw(canvas, source, *c.geometry, c.scaleX, c.typeView,
-                      AmplitudeScaleShown(c) && c.scaleY.orientation == 2, c.colors);
+                      AmplitudeScaleShown(c) && c.scaleY.orientation == kScaleAtLeft, c.colors);
     DrawBand(canvas, c);
     DrawLanes(canvas, c);
     DrawUnitLabels(canvas, c);
@@ -153,7 +153,7 @@ void Painter::DrawBand(Canvas& canvas, const PaintContext& c) const {
         int32_t x0 = a.left;
         int32_t x1 = a.right;
         if (AmplitudeScaleShown(c)) {
-            if (c.scaleY.orientation != 2) x1 = a.right + g.ScaleYWidth() + 3;
+            if (c.scaleY.orientation != kScaleAtLeft) x1 = a.right + g.ScaleYWidth() + 3;
             else x0 = a.left - 4 - g.ScaleYWidth();
         }
         canvas.Line(x0, y, x1, y, kHighlightColor);
@@ -163,16 +163,16 @@ void Painter::DrawBand(Canvas& canvas, const PaintContext& c) const {
 }
 
 void Painter::DrawLanes(Canvas& canvas, const PaintContext& c) const {
-    if (c.lanes.visibleCount < 1 || c.typeView == 2) return;
+    if (c.lanes.visibleCount < 1 || c.typeView == kViewExpanded) return;
     const ViewGeometry& g = *c.geometry;
     const WaveArea& a = g.Area();
     LanePainter painter(canvas, c);
     auto draw = [&](const Lane& lane, bool boundaries) {
-        if (c.status == 3) {
+        if (c.status == Status::Opening) {
             painter.DrawLoadingPicture(lane);
             return;
         }
-        if (c.typeView != 0) return;  // the spectral lanes stay empty until the spectral view exists
+        if (c.typeView != kViewWaveform) return;  // the spectral lanes stay empty until the spectral view exists
         if (boundaries) painter.DrawBoundaryLines(lane);
         painter.DrawWaveform(lane);
     };
@@ -193,12 +193,12 @@ void Painter::DrawUnitLabels(Canvas& canvas, const PaintContext& c) const {
     const ViewGeometry& g = *c.geometry;
     const WaveArea& a = g.Area();
     if (TimeScaleShown(c) && c.scaleX.font) {
-        const char* unit = c.scaleX.type == 2 ? "hms" : "smpl";
+        const char* unit = c.scaleX.type == kTimeScaleTime ? "hms" : "smpl";
         canvas.Text(g.Client().left + 3, a.bottom + g.ScaleXHeight() / 3 + 4, unit, *c.scaleX.font, c.colors.font);
     }
     if (AmplitudeScaleShown(c) && c.scaleY.font) {
         const char* unit = "Hz";
-        if (c.typeView != 1) unit = c.scaleY.type == 2 ? "norm" : c.scaleY.type == 3 ? "dB" : "smpl";
+        if (c.typeView != kViewSpectral) unit = c.scaleY.type == kAmplitudeScaleNormalized ? "norm" : c.scaleY.type == kAmplitudeScaleDecibels ? "dB" : "smpl";
         canvas.Text(a.right + g.ScaleYWidth() / 5 + 6, a.top - g.ScrollBandHeight() - 5, unit, *c.scaleY.font,
                     c.colors.font);
     }

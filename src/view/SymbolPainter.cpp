@@ -141,7 +141,7 @@ std::pair<int32_t, int32_t> SymbolPainter::DrawMarkers() {
 }
 
 void SymbolPainter::DrawPlayCursor(int32_t x, int32_t y) {
-    if (c_.status != 1 && c_.status != 5) return;
+    if (c_.status != Status::Playing && c_.status != Status::Paused) return;
     DrawDashes(c_.playColumn, c_.colors.playCursor, x, y);
 }
 

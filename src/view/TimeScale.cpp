@@ -56,7 +56,7 @@ void TimeScale::Compute(const TimeAxisSource& source, const ViewGeometry& geomet
 }
 
 void TimeScale::ComputeUnit(const TimeAxisSource& source, const ViewGeometry& geometry, const ScaleSettings& scaleX) {
-    const bool time = scaleX.type == 2;
+    const bool time = scaleX.type == kTimeScaleTime;
     start_ = 0;
     end_ = 10;
     if (source.state) {
@@ -124,7 +124,7 @@ void TimeScale::Draw(Canvas& canvas, const TimeAxisSource& source, const ViewGeo
     const int32_t unitWidth = font ? font->Measure("smpl").width : 0;
 
     int decimals = 0;
-    if (scaleX.type == 2) {
+    if (scaleX.type == kTimeScaleTime) {
         double f = unit_ - std::floor(unit_);
         while (f - std::floor(f) > 0 && decimals < 7) {
             ++decimals;
@@ -143,14 +143,14 @@ void TimeScale::Draw(Canvas& canvas, const TimeAxisSource& source, const ViewGeo
             canvas.Line(area.left + x, area.bottom + 3, area.left + x, area.bottom + tick + 3, colors.font);
         }
         if (x >= startColumn && font) {
-            std::string label = scaleX.type == 2 ? FormatTimeLabel(source, v, decimals)
+            std::string label = scaleX.type == kTimeScaleTime ? FormatTimeLabel(source, v, decimals)
                                                  : std::to_string(static_cast<int64_t>(std::trunc(v)));
             int32_t tw = font->Measure(label).width;
             if (client.left + x + tw / 2 < client.right - 3 && area.left + x - tw / 2 > client.left + unitWidth + 1) {
                 canvas.Text(area.left + x - tw / 2, area.bottom + th + 4, label, *font, colors.font);
             }
         }
-        if (scaleX.grid && typeView != 1 && x >= 1) {
+        if (scaleX.grid && typeView != kViewSpectral && x >= 1) {
             for (int32_t y = area.top; y < area.bottom - 2; y += 8) {
                 canvas.Line(area.left + x, y, area.left + x, std::min(y + 5, area.bottom - 2), colors.grid);
             }

@@ -13,11 +13,24 @@ namespace {
 // The widest amplitude label of each amplitude-scale type.
 const char* AmplitudeSample(int16_t type) {
     switch (type) {
-        case 2: return "norm";
-        case 3: return "1000";
+        case kAmplitudeScaleNormalized: return "norm";
+        case kAmplitudeScaleDecibels: return "1000";
         default: return "32768";
     }
 }
+
+// The layout of the areas, in pixels: the band above the lanes (at least kMinBandHeight, one
+// 140th of the width), the zone at a selection edge where the pointer grabs it (at least
+// kMinEdgeBand, one 160th of the width), the gaps around the lanes, and the room under which a
+// scale is not shown at all.
+constexpr int32_t kBandWidthDivisor = 140;
+constexpr int32_t kMinBandHeight = 4;
+constexpr int32_t kEdgeBandWidthDivisor = 160;
+constexpr int32_t kMinEdgeBand = 3;
+constexpr int32_t kGap = 5;          // between the lanes and a scale, and under the band
+constexpr int32_t kBorder = 2;       // between the lanes and the window's edge
+constexpr int32_t kMinLaneWidthForScale = 180;
+constexpr int32_t kMinLaneHeightForScale = 60;
 
 }  // namespace
 
@@ -26,31 +39,32 @@ void ViewGeometry::LayoutAreas(const ClientRect& client, const ScaleSettings& sc
     const int32_t w = client.Width();
     const int32_t h = client.Height();
     area_ = WaveArea{0, 0, w, h, w, h};
-    scrollBandHeight_ = std::max(w / 140, 4);
-    edgeBand_ = std::max(w / 160, 3);
+    scrollBandHeight_ = std::max(w / kBandWidthDivisor, kMinBandHeight);
+    edgeBand_ = std::max(w / kEdgeBandWidthDivisor, kMinEdgeBand);
     scaleYWidth_ = 0;
     scaleXHeight_ = 0;
     if (scaleY.visible && scaleY.font) scaleYWidth_ = scaleY.font->Measure(AmplitudeSample(scaleY.type)).width * 3 / 2 + 2;
     if (scaleX.visible && scaleX.font) scaleXHeight_ = scaleX.font->Measure("111").height * 3 / 2 + 2;
     // No room for a scale: it is not shown at all.
-    if (client.right - scaleYWidth_ - 5 - client.left - 2 < 180) scaleYWidth_ = 0;
-    if (client.bottom - scaleXHeight_ - 5 - client.top < 60) scaleXHeight_ = 0;
+    if (client.right - scaleYWidth_ - kGap - client.left - kBorder < kMinLaneWidthForScale) scaleYWidth_ = 0;
+    if (client.bottom - scaleXHeight_ - kGap - client.top < kMinLaneHeightForScale) scaleXHeight_ = 0;
 
-    area_.top = scrollBandHeight_ + 5;
-    area_.bottom = client.bottom - scaleXHeight_ - 5 - client.top;
-    if (scaleY.orientation == 2) {
-        area_.left = scaleYWidth_ + 5;
-        area_.right = client.right - 2;
+    area_.top = scrollBandHeight_ + kGap;
+    area_.bottom = client.bottom - scaleXHeight_ - kGap - client.top;
+    // A hidden amplitude scale gives its room to the lanes (its width reads -kBorder).
+    if (scaleY.orientation == kScaleAtLeft) {
+        area_.left = scaleYWidth_ + kGap;
+        area_.right = client.right - kBorder;
         if (scaleYWidth_ < 1) {
-            scaleYWidth_ = -2;
-            area_.left -= 2;
+            scaleYWidth_ = -kBorder;
+            area_.left -= kBorder;
         }
     } else {
-        area_.left = 2;
-        area_.right = client.right - scaleYWidth_ - 5 - client.left;
+        area_.left = kBorder;
+        area_.right = client.right - scaleYWidth_ - kGap - client.left;
         if (scaleYWidth_ < 1) {
-            scaleYWidth_ = -2;
-            area_.right += 2;
+            scaleYWidth_ = -kBorder;
+            area_.right += kBorder;
         }
     }
     area_.width = area_.right - area_.left;

@@ -1,10 +1,11 @@
-// Plain values the view works with: rectangles, the waveform area, and the snapshots of the
-// settings it reads from the control (colours, channel flags, scales, markers).
+// Plain values the view works with: rectangles, the waveform area, the named values of its
+// settings, and the snapshots of the settings it reads (colours, channel flags, scales, markers).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/automation/ComTypes.h"
@@ -62,6 +63,22 @@ inline constexpr OLE_COLOR kHighlightColor = 0xFFFFFF;  // the button highlight
 inline constexpr OLE_COLOR kBlackColor = 0x000000;
 inline constexpr OLE_COLOR kUnoperatedColor = 0x4A4A4A;  // RGB(74, 74, 74)
 
+// TypeView: what the lanes show.
+inline constexpr int32_t kViewWaveform = 0;
+inline constexpr int32_t kViewSpectral = 1;
+inline constexpr int32_t kViewExpanded = 2;
+
+// ScaleX Type: what the time scale counts.
+inline constexpr int16_t kTimeScaleSamples = 1;
+inline constexpr int16_t kTimeScaleTime = 2;
+// ScaleY Type: what the amplitude scale shows.
+inline constexpr int16_t kAmplitudeScaleSamples = 1;
+inline constexpr int16_t kAmplitudeScaleNormalized = 2;
+inline constexpr int16_t kAmplitudeScaleDecibels = 3;
+// Orientation of a scale: the amplitude scale at the right or at the left of the lanes.
+inline constexpr int16_t kScaleAtRight = 1;
+inline constexpr int16_t kScaleAtLeft = 2;
+
 struct ChannelFlags {
     std::array<bool, 2> visible{true, true};
     std::array<bool, 2> operated{true, true};
@@ -79,10 +96,11 @@ struct ScaleSettings {
     std::shared_ptr<FontFace> font;
 };
 
-// The markers as the painter needs them: byte starts and lengths in list order.
+// The markers as the painter needs them: byte starts and lengths in list order (borrowed from
+// the view's marker cache for one composition).
 struct MarkerView {
-    std::vector<int64_t> startBytes;
-    std::vector<int64_t> lengthBytes;
+    std::span<const int64_t> startBytes;
+    std::span<const int64_t> lengthBytes;
     bool barEnabled = true;
     bool backgroundEnabled = true;
 };

@@ -2,7 +2,7 @@
 // sub-object interface answers through GetIDsOfNames and Invoke, optional parameters take
 // their defaults, arguments are coerced, and bad calls get DISP_E_* errors.
 #include "ControlTestSupport.h"
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace vesk {
 namespace {
@@ -120,7 +120,7 @@ TEST_F(DispatchTest, ArgumentsAreCoercedAndCountsChecked) {
     Variant result;
     // Strings and doubles become the long the table asks for.
     EXPECT_EQ(Call(Control(), 2, DISPATCH_METHOD, {Variant::String("22050"), Variant::R8(1.0)}, &result), S_OK);
-    EXPECT_EQ(control->DocumentFrequency(), 22050);
+    EXPECT_EQ(control->Doc().Frequency(), 22050);
     EXPECT_EQ(Call(Control(), 501, DISPATCH_PROPERTYPUT, {Variant::R8(2500.5)}, &result), S_OK);
     int32_t size = 0;
     control->get_FileBufferSize(&size);

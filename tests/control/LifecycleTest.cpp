@@ -82,6 +82,7 @@ TEST(ControlStartup, CreatesItsPartsInOrder) {
         if (expected.back() == "AudioEditorDevice") expected.push_back("AudioEditorDevice");
     }
     EXPECT_EQ(created, expected);
+    EXPECT_EQ(messages.Count(), 0);  // a complete start-up shows nothing
 }
 
 TEST(ControlStartup, AMissingClassStopsCreationWithItsMessage) {
@@ -118,7 +119,7 @@ class LifecycleTest : public ControlFixture {};
 TEST_F(LifecycleTest, NewMakesAHeaderOnlyWorkingFileAndFiresOneEndOperation) {
     control->New(44100, 2);
     EXPECT_EQ(events->Count(kEndOperation), 1);
-    EXPECT_EQ(control->FormatString(), "PCM 44100 Hz; 16 bit; stereo");
+    EXPECT_EQ(control->Doc().FormatString(), "PCM 44100 Hz; 16 bit; stereo");
     std::string path = TempDirectory();
     EXPECT_EQ(path.rfind(scratch.WithSlash() + "vsk", 0), 0u) << path;
     EXPECT_EQ(path.substr(path.size() - 4), ".tmp");
@@ -136,7 +137,7 @@ TEST_F(LifecycleTest, NewMakesAHeaderOnlyWorkingFileAndFiresOneEndOperation) {
     control->Close();
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(TempDirectory(), scratch.WithSlash());
-    EXPECT_EQ(control->FormatString(), "");
+    EXPECT_EQ(control->Doc().FormatString(), "");
     EXPECT_EQ(events->Count(kEndOperation), 1);  // Close fires nothing
 }
 
@@ -148,7 +149,7 @@ TEST_F(LifecycleTest, NewWhileOpenDeletesTheOldDocumentsFiles) {
     control->New(22050, 1);
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_FALSE(std::filesystem::exists(second));
-    EXPECT_EQ(control->FormatString(), "PCM 22050 Hz; 16 bit; mono");
+    EXPECT_EQ(control->Doc().FormatString(), "PCM 22050 Hz; 16 bit; mono");
     EXPECT_EQ(control->History().Count(), 1);
 }
 
@@ -238,8 +239,8 @@ TEST_F(LifecycleTest, UndoBringsBackTheStatesFormat) {
     PushState({1, 2, 3, 4}, 44100, 2);
     control->Redo();  // nothing newer
     control->Undo();
-    EXPECT_EQ(control->DocumentFrequency(), 22050);
-    EXPECT_EQ(control->DocumentChannels(), 1);
+    EXPECT_EQ(control->Doc().Frequency(), 22050);
+    EXPECT_EQ(control->Doc().Channels(), 1);
     ComPtr<IAudioEditorChannel> channels;
     control->get_Channels(channels.put());
     int16_t count = 0;

@@ -92,8 +92,8 @@ TEST_F(OpenSaveTest, DecodedBlocksBecomeTheOnlyState) {
     ASSERT_TRUE(control->HasDocument());
     EXPECT_EQ(TotalSamples(), 100000);
     EXPECT_EQ(control->History().Count(), 1);
-    EXPECT_EQ(control->FormatString(), "Fake decoder");
-    EXPECT_EQ(control->Status(), 0);
+    EXPECT_EQ(control->Doc().FormatString(), "Fake decoder");
+    EXPECT_TRUE(control->Doc().IsIdle());
     EXPECT_EQ(events->Count(kEndOperation), 1);
     EXPECT_EQ(events->Count(kBlockOperation), 4);  // three blocks and the closing 100
     int16_t lastPercent = -1;
@@ -158,7 +158,7 @@ TEST_F(OpenSaveTest, CancellingAnOpenKeepsWhatWasDecoded) {
     Open(scratch.File("song.wav"));
     ASSERT_TRUE(control->HasDocument());
     EXPECT_EQ(TotalSamples(), 44100);  // the first block only
-    EXPECT_EQ(control->Status(), 0);
+    EXPECT_TRUE(control->Doc().IsIdle());
 }
 
 TEST_F(OpenSaveTest, CancellingASaveStopsWritingButKeepsTheDocument) {
@@ -174,7 +174,7 @@ TEST_F(OpenSaveTest, CancellingASaveStopsWritingButKeepsTheDocument) {
     EXPECT_EQ(fake->written.size(), 2u * 2 * 44100);
     EXPECT_EQ(fake->calls.back(), "CloseFile");
     EXPECT_EQ(TotalSamples(), 44100 * 3);
-    EXPECT_EQ(control->Status(), 0);
+    EXPECT_TRUE(control->Doc().IsIdle());
 }
 
 TEST_F(OpenSaveTest, OpeningAgainDeletesTheOldWorkingFiles) {
@@ -275,11 +275,11 @@ TEST_F(OpenSaveTest, WmaAndCdNamesNeedTheirComponents) {
 
 TEST_F(OpenSaveTest, FormatSettingsComeFromTheComponent) {
     control->SetFormatPCM(44100, 2, 16);
-    EXPECT_EQ(control->FormatString(), "PCM 44100 2 16");
+    EXPECT_EQ(control->Doc().FormatString(), "PCM 44100 2 16");
     control->SetFormatFromMenu();
-    EXPECT_EQ(control->FormatString(), "PCM 44100 2 16");
+    EXPECT_EQ(control->Doc().FormatString(), "PCM 44100 2 16");
     control->SetFormatWMA(3);  // no codec: nothing changes
-    EXPECT_EQ(control->FormatString(), "PCM 44100 2 16");
+    EXPECT_EQ(control->Doc().FormatString(), "PCM 44100 2 16");
 }
 
 }  // namespace

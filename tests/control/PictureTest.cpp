@@ -148,7 +148,7 @@ TEST_F(PictureTest, ARepaintWithTheSameBoundsOnlyCopiesTheFrame) {
     site.Window()->SetPixel(100, 100, 0x123456);
     Paint();  // the stored frame covers the window again
     EXPECT_NE(At(100, 100), 0x123456u);
-    control->Redraw();  // active: the frame is composed straight into the window
+    control->View().Redraw();  // active: the frame is composed straight into the window
     EXPECT_EQ(site.ViewChanges(), 0);
 }
 

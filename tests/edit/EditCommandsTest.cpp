@@ -2,7 +2,7 @@
 // saturating mix, silence, the array entry points and the error path of file pastes.
 #include <gtest/gtest.h>
 
-#include "FakeEditHost.h"
+#include "EditTestDocument.h"
 #include "edit/EditCommands.h"
 #include "control/FakeFileComponent.h"
 
@@ -11,35 +11,35 @@ namespace {
 
 class EditCommandsTest : public testing::Test {
 protected:
-    void SetUp() override { host.frequency = 8000, host.channels = 1; }
+    void SetUp() override { host.SetFormat(8000, 1); }
     std::vector<int16_t> Clip() {
         WaveFile file;
-        EXPECT_TRUE(file.Open(host.ClipboardFileName(), WaveMode::Read));
+        EXPECT_TRUE(file.Open(host.document.TempFileName(), WaveMode::Read));
         std::vector<int16_t> samples(file.DataSize() / 2);
         if (!samples.empty()) file.Read(samples.data(), file.DataSize());
         file.Close();
         return samples;
     }
 
-    FakeEditHost host;
+    EditTestDocument host;
     EffectProgress progress;
-    OperationFrame frame{host, progress};
-    EditCommands edits{host, frame};
+    OperationFrame frame{host.document, progress};
+    EditCommands edits{host.document, frame};
 };
 
 TEST_F(EditCommandsTest, EmptyCopyMakesAnEmptyClipThatStillPastes) {
-    host.Document(Ramp(100));
+    host.Fill(Ramp(100));
     host.Select(40, 40);
     edits.Copy();
     EXPECT_TRUE(Clip().empty());
     EXPECT_EQ(host.Count("End"), 1);
     edits.Paste();
-    EXPECT_EQ(host.history.Count(), 2);
+    EXPECT_EQ(host.History().Count(), 2);
     EXPECT_EQ(host.Samples(), Ramp(100));
 }
 
 TEST_F(EditCommandsTest, PasteOverASelectionKeepsTheFrameAtItsEnd) {
-    host.Document(Ramp(100));
+    host.Fill(Ramp(100));
     host.Select(20, 40);  // samples 10..19 go to the clip
     edits.Copy();
     EXPECT_EQ(Clip(), (std::vector<int16_t>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
@@ -50,27 +50,27 @@ TEST_F(EditCommandsTest, PasteOverASelectionKeepsTheFrameAtItsEnd) {
     EXPECT_EQ(samples[0], 11);
     EXPECT_EQ(samples[9], 20);
     EXPECT_EQ(samples[10], 3);  // the sample at E remains
-    const DocState& s = *host.history.Current();
+    const DocState& s = *host.History().Current();
     EXPECT_EQ(s.endSelect[0], 18);  // the new selection covers the clip, its last frame at E
     EXPECT_EQ(s.selected, 1);
 }
 
 TEST_F(EditCommandsTest, MonoClipGoesIntoStereoByteForByte) {
-    host.Document(Ramp(10));
+    host.Fill(Ramp(10));
     host.Select(0, 8);
     edits.Copy();  // 4 mono samples
-    FakeEditHost stereo;
-    stereo.Document(Ramp(8));
+    EditTestDocument stereo;
+    stereo.Fill(Ramp(8));
     stereo.Select(4, 4, false);
-    std::filesystem::copy_file(host.ClipboardFileName(), stereo.ClipboardFileName());
-    OperationFrame stereoFrame(stereo, progress);
-    EditCommands stereoEdits(stereo, stereoFrame);
+    std::filesystem::copy_file(host.document.TempFileName(), stereo.document.TempFileName());
+    OperationFrame stereoFrame(stereo.document, progress);
+    EditCommands stereoEdits(stereo.document, stereoFrame);
     stereoEdits.Paste();
     EXPECT_EQ(stereo.Samples(), (std::vector<int16_t>{1, 2, 1, 2, 3, 4, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST_F(EditCommandsTest, MixSaturatesAndStopsAtTheSelectionEnd) {
-    host.Document(std::vector<int16_t>(10, 30000));
+    host.Fill(std::vector<int16_t>(10, 30000));
     host.Select(0, 20);
     edits.Copy();
     host.Select(2, 6);  // mix two samples
@@ -84,11 +84,11 @@ TEST_F(EditCommandsTest, MixSaturatesAndStopsAtTheSelectionEnd) {
 }
 
 TEST_F(EditCommandsTest, InsertSilenceSelectsWhatItInserted) {
-    host.frequency = 11025, host.channels = 2;
-    host.Document(Ramp(100));
+    host.SetFormat(11025, 2);
+    host.Fill(Ramp(100));
     host.Select(40, 40, false);
     edits.InsertSilence(20);
-    const DocState& s = *host.history.Current();
+    const DocState& s = *host.History().Current();
     // The selection counts its frame at EndSelect: 220 frames.
     EXPECT_EQ(s.endSelect[0] - s.startSelect[0] + 4, 880);
     EXPECT_EQ(s.selected, 1);
@@ -96,46 +96,46 @@ TEST_F(EditCommandsTest, InsertSilenceSelectsWhatItInserted) {
 }
 
 TEST_F(EditCommandsTest, CutWithoutSelectionDoesNothing) {
-    host.Document(Ramp(100));
+    host.Fill(Ramp(100));
     host.Select(40, 40, false);
     edits.Cut();
     EXPECT_TRUE(host.log.empty());
-    EXPECT_EQ(host.history.Count(), 1);
+    EXPECT_EQ(host.History().Count(), 1);
 }
 
 TEST_F(EditCommandsTest, DeleteSelectLeavesACursor) {
-    host.Document(Ramp(100));
+    host.Fill(Ramp(100));
     host.Select(20, 40);
     edits.DeleteSelect();
-    const DocState& s = *host.history.Current();
+    const DocState& s = *host.History().Current();
     EXPECT_EQ(s.totalBytes, 180);
     EXPECT_EQ(s.selected, 0);
     EXPECT_EQ(host.Samples()[10], 21);
 }
 
 TEST_F(EditCommandsTest, PasteFromAFileThatCannotOpenReportsOnce) {
-    host.Document(Ramp(100));
+    host.Fill(Ramp(100));
     auto fake = MakeCom<FakeFileComponent>();
     fake->error = -12;
-    host.fileFactory = [&] { return ComPtr<IVeskAudioFile>(fake.get()); };
+    host.UseFileComponent([&] { return ComPtr<IVeskAudioFile>(fake.get()); });
     edits.PasteFromFile("missing.xyz");
     EXPECT_EQ(host.log, (std::vector<std::string>{"Error -12"}));
-    EXPECT_EQ(host.lastError, -12);
-    EXPECT_EQ(host.history.Count(), 1);
+    EXPECT_EQ(host.document.LastErrorNum(), -12);
+    EXPECT_EQ(host.History().Count(), 1);
 }
 
 TEST_F(EditCommandsTest, PasteFromFileInsertsTheDecodedBlocks) {
-    host.Document(Ramp(10));
+    host.Fill(Ramp(10));
     host.Select(4, 4, false);
     auto fake = MakeCom<FakeFileComponent>();
     fake->blocks = {{-1, -2}, {-3, -4}};
-    host.fileFactory = [&] { return ComPtr<IVeskAudioFile>(fake.get()); };
+    host.UseFileComponent([&] { return ComPtr<IVeskAudioFile>(fake.get()); });
     edits.PasteFromFile("any.wav");
     EXPECT_EQ(host.Samples(), (std::vector<int16_t>{1, 2, -1, -2, -3, -4, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
 TEST_F(EditCommandsTest, ArraysRoundTripTheSelection) {
-    host.Document(Ramp(10));
+    host.Fill(Ramp(10));
     host.Select(4, 12);
     SafeArrayPtr selection(edits.GetSelectionArray());
     ASSERT_EQ(selection.size(), 4u);

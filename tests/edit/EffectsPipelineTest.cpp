@@ -3,7 +3,7 @@
 // shelf filters, and the progress mapping.
 #include <gtest/gtest.h>
 
-#include "FakeEditHost.h"
+#include "EditTestDocument.h"
 #include "RecordingTransform.h"
 #include "edit/EffectTable.h"
 #include "edit/EffectsPipeline.h"
@@ -24,19 +24,19 @@ void Scale(SAFEARRAY** block, double factor) {
 
 class EffectsPipelineTest : public testing::Test {
 protected:
-    void SetUp() override { host.transform = transform.get(); }
+    void SetUp() override { host.document.Components().transform = transform.get(); }
 
     ComPtr<RecordingTransform> transform = MakeCom<RecordingTransform>();
-    FakeEditHost host;
+    EditTestDocument host;
     EffectProgress progress;
-    OperationFrame frame{host, progress};
-    EffectsPipeline effects{host, frame, progress};
+    OperationFrame frame{host.document, progress};
+    EffectsPipeline effects{host.document, frame, progress};
 };
 
 TEST_F(EffectsPipelineTest, OnlyTheRightFlagSendsOnlyTheRightArray) {
-    host.Document(Ramp(8));  // frames (1,2) (3,4) (5,6) (7,8)
+    host.Fill(Ramp(8));  // frames (1,2) (3,4) (5,6) (7,8)
     host.Select(0, 8);       // three frames, the one at E included
-    host.operated[0] = false;
+    host.document.ChannelFlags().SetOperated(0, 0);
     transform->process = [](SAFEARRAY** b) { SafeArraySpan<int16_t>(*b, VT_I2)[0] = -1; };
     effects.Run(EffectTable::Invert());
     EXPECT_EQ(transform->Applies(), (std::vector<std::string>{"ApplyInvert [3]"}));
@@ -44,30 +44,30 @@ TEST_F(EffectsPipelineTest, OnlyTheRightFlagSendsOnlyTheRightArray) {
 }
 
 TEST_F(EffectsPipelineTest, NoSelectionOrNoFlagDoesNothing) {
-    host.Document(Ramp(8));
+    host.Fill(Ramp(8));
     host.Select(0, 8, false);
     effects.Run(EffectTable::Invert());
     host.Select(0, 8);
-    host.operated[0] = host.operated[1] = false;
+    host.document.ChannelFlags().SetOperated(false, false);
     effects.Run(EffectTable::Invert());
     EXPECT_TRUE(transform->calls.empty());
     EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(EffectsPipelineTest, CancelInTheLeftPassSkipsTheRightAndKeepsTheDocument) {
-    host.Document(Ramp(8));
+    host.Fill(Ramp(8));
     host.Select(0, 8);
-    transform->during = [&] { host.status = 0; };
+    transform->during = [&] { host.Cancel(); };
     effects.Run(EffectTable::Amplify(2));
     EXPECT_EQ(transform->Applies().size(), 1u);
-    EXPECT_EQ(host.history.Count(), 1);
+    EXPECT_EQ(host.History().Count(), 1);
     EXPECT_EQ(host.Count("End"), 1);
     EXPECT_EQ(host.FileCount(), 1u);
 }
 
 TEST_F(EffectsPipelineTest, SmoothingSwitchesSurroundTheCalls) {
-    host.smooth = true;
-    host.Document(Ramp(8));
+    host.document.SetSmoothEnabled(1);
+    host.Fill(Ramp(8));
     host.Select(0, 4);
     effects.Run(EffectTable::Reverse());
     EXPECT_EQ(transform->calls, (std::vector<std::string>{"SetSmoothStart 1", "SetSmoothEnd 1", "ApplyReverse [2]",
@@ -75,7 +75,7 @@ TEST_F(EffectsPipelineTest, SmoothingSwitchesSurroundTheCalls) {
 }
 
 TEST_F(EffectsPipelineTest, StretchedArraysMoveTheRestAndCoverTheNewRange) {
-    host.Document(Ramp(20));  // ten frames
+    host.Fill(Ramp(20));  // ten frames
     host.Select(4, 8);        // frames 1 and 2
     transform->process = [](SAFEARRAY** b) { Scale(b, 2.0); };
     effects.Run(EffectTable::Stretch(200));
@@ -85,15 +85,15 @@ TEST_F(EffectsPipelineTest, StretchedArraysMoveTheRestAndCoverTheNewRange) {
     EXPECT_EQ(samples[6], 7);    // new frames of the stretched range
     EXPECT_EQ(samples[9], 7);
     EXPECT_EQ(samples[12], 9);   // the rest moved by two frames
-    const DocState& s = *host.history.Current();
+    const DocState& s = *host.History().Current();
     EXPECT_EQ(s.startSelect[0], 4);
     EXPECT_EQ(s.endSelect[0], 4 + 16 - 4);  // 4 frames written, the last one at E
     EXPECT_EQ(s.selected, 1);
 }
 
 TEST_F(EffectsPipelineTest, ShrunkArraysPullTheRestUp) {
-    host.channels = 1;
-    host.Document(Ramp(10));
+    host.SetFormat(host.document.Frequency(), 1);
+    host.Fill(Ramp(10));
     host.Select(4, 10);  // samples 2..5
     transform->process = [](SAFEARRAY** b) { Scale(b, 0.5); };
     effects.Run(EffectTable::DeleteSilence(-40, 1, 1, 1));
@@ -101,7 +101,7 @@ TEST_F(EffectsPipelineTest, ShrunkArraysPullTheRestUp) {
 }
 
 TEST_F(EffectsPipelineTest, TrimRoutesByItsParameter) {
-    host.Document(Ramp(8));
+    host.Fill(Ramp(8));
     host.Select(0, 4);
     effects.Run(EffectTable::Trim(-30, 5, EffectTable::kTrimRight));
     EXPECT_EQ(transform->Applies(), (std::vector<std::string>{"ApplyTrimEnd -30 5 [4]"}));
@@ -110,23 +110,23 @@ TEST_F(EffectsPipelineTest, TrimRoutesByItsParameter) {
     EXPECT_EQ(transform->Applies(),
               (std::vector<std::string>{"ApplyTrimStart -30 5 [4]", "ApplyTrimEnd -30 5 [4]"}));
     transform->calls.clear();
-    const int32_t count = host.history.Count();
+    const int32_t count = host.History().Count();
     effects.Run(EffectTable::Trim(-30, 5, 7));
     EXPECT_TRUE(transform->Applies().empty());
-    EXPECT_EQ(host.history.Count(), count + 1);  // rewritten unchanged
+    EXPECT_EQ(host.History().Count(), count + 1);  // rewritten unchanged
 }
 
 TEST_F(EffectsPipelineTest, ShelfFiltersHandTheGainFirst) {
-    host.channels = 1;
-    host.Document(Ramp(4));
+    host.SetFormat(host.document.Frequency(), 1);
+    host.Fill(Ramp(4));
     host.Select(0, 2);
     effects.Run(EffectTable::LowShelfFilter(1000, -6, 2));
     EXPECT_EQ(transform->Applies(), (std::vector<std::string>{"ApplyLowShelfFilter -6 1000 2 [2]"}));
 }
 
 TEST_F(EffectsPipelineTest, MixStereoChannelsNeedsAStereoDocument) {
-    host.channels = 1;
-    host.Document(Ramp(4));
+    host.SetFormat(host.document.Frequency(), 1);
+    host.Fill(Ramp(4));
     host.Select(0, 2);
     effects.Run(EffectTable::MixStereoChannels(1, 0, 0, 1));
     EXPECT_TRUE(transform->calls.empty());
@@ -134,7 +134,7 @@ TEST_F(EffectsPipelineTest, MixStereoChannelsNeedsAStereoDocument) {
 }
 
 TEST_F(EffectsPipelineTest, ProgressMapsEachPassToItsShareOfTheRange) {
-    host.Document(std::vector<int16_t>(400));  // 800 bytes
+    host.Fill(std::vector<int16_t>(400));  // 800 bytes
     host.Select(400, 600);
     transform->during = [&] { effects.OnTransformProgress(50); };
     effects.Run(EffectTable::Amplify(1));

@@ -1,7 +1,7 @@
 // Channel conversion and resampling as pure functions, and the whole conversion on a fake host.
 #include <gtest/gtest.h>
 
-#include "FakeEditHost.h"
+#include "EditTestDocument.h"
 #include "edit/FormatConversion.h"
 #include "edit/SampleTypeConversion.h"
 
@@ -51,36 +51,36 @@ TEST(FormatConversionTest, StereoChannelsAreResampledApart) {
 
 class SampleTypeConversionTest : public testing::Test {
 protected:
-    FakeEditHost host;
+    EditTestDocument host;
     EffectProgress progress;
-    SampleTypeConversion conversion{host, progress};
+    SampleTypeConversion conversion{host.document, progress};
 };
 
 TEST_F(SampleTypeConversionTest, SameFormatDoesNothing) {
-    host.Document(Ramp(10));
+    host.Fill(Ramp(10));
     conversion.Convert(44100, 2);
-    EXPECT_EQ(host.history.Count(), 1);
+    EXPECT_EQ(host.History().Count(), 1);
     EXPECT_TRUE(host.log.empty());
 }
 
 TEST_F(SampleTypeConversionTest, StereoToMonoAveragesAndScalesMarkersByRate) {
-    host.Document({-3, -4, 3, 4});
-    host.history.Current()->markers.InsertSorted(MarkerRecord{1, 1});
+    host.Fill({-3, -4, 3, 4});
+    host.History().Current()->markers.InsertSorted(MarkerRecord{1, 1});
     conversion.Convert(44100, 1);
     EXPECT_EQ(host.Samples(), (std::vector<int16_t>{-3, 3}));
-    EXPECT_EQ(host.channels, 1);
-    EXPECT_EQ(host.history.Current()->channels, 1);
-    EXPECT_EQ(host.history.Current()->markers.begin()->positionFrames, 1u);
+    EXPECT_EQ(host.document.Channels(), 1);
+    EXPECT_EQ(host.History().Current()->channels, 1);
+    EXPECT_EQ(host.History().Current()->markers.begin()->positionFrames, 1u);
     EXPECT_EQ(host.log.back(), "End");
     EXPECT_EQ(host.Count("View 0 4"), 1);
 }
 
 TEST_F(SampleTypeConversionTest, RateChangeScalesMarkers) {
-    host.frequency = 22050, host.channels = 1;
-    host.Document(std::vector<int16_t>(22050 + 100));
-    host.history.Current()->markers.InsertSorted(MarkerRecord{22050, 10});
+    host.SetFormat(22050, 1);
+    host.Fill(std::vector<int16_t>(22050 + 100));
+    host.History().Current()->markers.InsertSorted(MarkerRecord{22050, 10});
     conversion.Convert(44100, 1);
-    const DocState& s = *host.history.Current();
+    const DocState& s = *host.History().Current();
     EXPECT_EQ(s.totalBytes, 2 * (44100 + 200));
     EXPECT_EQ(s.frequency, 44100);
     EXPECT_EQ(s.markers.begin()->positionFrames, 44100u);
@@ -88,14 +88,14 @@ TEST_F(SampleTypeConversionTest, RateChangeScalesMarkers) {
 }
 
 TEST_F(SampleTypeConversionTest, CancelDiscardsTheOutput) {
-    host.frequency = 8000, host.channels = 1;
-    host.Document(std::vector<int16_t>(3 * 8000));
-    host.onBlock = [&](int16_t) { host.status = 0; };
+    host.SetFormat(8000, 1);
+    host.Fill(std::vector<int16_t>(3 * 8000));
+    host.onBlock = [&](int16_t) { host.Cancel(); };
     conversion.Convert(16000, 1);
-    EXPECT_EQ(host.history.Count(), 1);
+    EXPECT_EQ(host.History().Count(), 1);
     EXPECT_EQ(host.FileCount(), 1u);
     EXPECT_EQ(host.Count("End"), 1);
-    EXPECT_EQ(host.frequency, 8000);
+    EXPECT_EQ(host.document.Frequency(), 8000);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // state were replaced and how many took their place.
 #include <gtest/gtest.h>
 
-#include "FakeEditHost.h"
+#include "EditTestDocument.h"
 #include "RecordingTransform.h"
 #include "edit/EditCommands.h"
 #include "edit/EffectTable.h"
@@ -14,25 +14,25 @@ namespace {
 class MarkerCarryThroughEditsTest : public testing::Test {
 protected:
     void SetUp() override {
-        host.channels = 1;
-        host.transform = transform.get();
-        host.Document(std::vector<int16_t>(4000));
+        host.SetFormat(host.document.Frequency(), 1);
+        host.document.Components().transform = transform.get();
+        host.Fill(std::vector<int16_t>(4000));
     }
     void Mark(uint32_t position, uint32_t length) {
-        host.history.Current()->markers.InsertSorted(MarkerRecord{position, length});
+        host.History().Current()->markers.InsertSorted(MarkerRecord{position, length});
     }
     std::vector<std::pair<uint32_t, uint32_t>> Markers() {
         std::vector<std::pair<uint32_t, uint32_t>> out;
-        for (const auto& m : host.history.Current()->markers) out.emplace_back(m.positionFrames, m.lengthFrames);
+        for (const auto& m : host.History().Current()->markers) out.emplace_back(m.positionFrames, m.lengthFrames);
         return out;
     }
 
     ComPtr<RecordingTransform> transform = MakeCom<RecordingTransform>();
-    FakeEditHost host;
+    EditTestDocument host;
     EffectProgress progress;
-    OperationFrame frame{host, progress};
-    EditCommands edits{host, frame};
-    EffectsPipeline effects{host, frame, progress};
+    OperationFrame frame{host.document, progress};
+    EditCommands edits{host.document, frame};
+    EffectsPipeline effects{host.document, frame, progress};
 };
 
 TEST_F(MarkerCarryThroughEditsTest, DeletionMovesShortensAndDrops) {

@@ -1,45 +1,57 @@
-// A host for sub-objects under test: fixed document format and counters of the reactions the
-// sub-objects ask for.
+// A host for sub-objects under test: a real document and view (its window a headless site that
+// counts the redraws it could not compose), and counters of what the sub-objects cause.
 #pragma once
 
+#include "document/Document.h"
 #include "objects/EditorHost.h"
+#include "platform/window/ControlSite.h"
+#include "view/EditorView.h"
 
 namespace vesk::test {
 
-class FakeEditorHost : public EditorHost {
+// Counts how often the view composed a background (each reads the colours once).
+class CountingViewHost : public ViewHost {
 public:
-    int32_t channels = 2;
-    int32_t frequency = 44100;
-    int16_t status = 0;
-    int32_t typeView = 0;
-    std::string formatString = "PCM 44100 Hz; 16 bit; stereo";
-
-    int selectionUpdates = 0;
-    int backgrounds = 0;
-    int redraws = 0;
-    int viewRecomputes = 0;
-    int restarts = 0;
-    int scaleChanges = 0;
-    int recorderChanges = 0;
-    ColorEffect lastColorEffect = ColorEffect::Redraw;
-    int colorChanges = 0;
-
-    int32_t DocumentChannels() const override { return channels; }
-    int32_t DocumentFrequency() const override { return frequency; }
-    int16_t Status() const override { return status; }
-    int32_t TypeView() const override { return typeView; }
-    std::string FormatString() const override { return formatString; }
-    void UpdateSelectionColumns() override { ++selectionUpdates; }
-    void RenderBackground() override { ++backgrounds; }
-    void Redraw() override { ++redraws; }
-    void RecomputeCurrentView() override { ++viewRecomputes; }
-    void RestartPlayback() override { ++restarts; }
-    void ScaleChanged() override { ++scaleChanges; }
-    void ColorsChanged(ColorEffect effect) override {
-        lastColorEffect = effect;
-        ++colorChanges;
+    mutable int colorReads = 0;
+    ViewColors Colors() const override {
+        ++colorReads;
+        return {};
     }
+    ScaleSettings ScaleX() const override { return {}; }
+    ScaleSettings ScaleY() const override { return {}; }
+};
+
+class FakeEditorHost : public EditorHost, private EventSink {
+public:
+    Document document;
+    CountingViewHost viewHost;
+    EditorView view{document, viewHost};
+    HeadlessSite site{200, 100};
+    int restarts = 0;
+    int recorderChanges = 0;
+    int positionEvents = 0;
+
+    FakeEditorHost() {
+        document.Attach(this, &view);
+        document.SetFormat(44100, 2);
+        view.SetSite(&site);
+    }
+    ~FakeEditorHost() override {
+        view.SetSite(nullptr);
+        document.Attach(nullptr, nullptr);
+    }
+
+    // Redraws the view could not compose (no paint yet) and backgrounds it rendered.
+    int Redraws() const { return site.ViewChanges(); }
+    int Backgrounds() const { return viewHost.colorReads; }
+
+    Document& Doc() override { return document; }
+    EditorView& View() override { return view; }
+    void RestartPlayback() override { ++restarts; }
     void RecorderSettingsChanged() override { ++recorderChanges; }
+
+private:
+    void ChangePosition() override { ++positionEvents; }
 };
 
 }  // namespace vesk::test

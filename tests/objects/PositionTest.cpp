@@ -19,7 +19,7 @@ protected:
         state.frequency = 44100;
         state.totalBytes = 1000 * 4;  // 1000 stereo frames
         state.endView[0] = state.totalBytes;
-        position->History().Push(state);
+        host.document.History().Push(state);
     }
 
     int32_t Get(HRESULT (AudioEditorPosition::*getter)(int32_t*)) {
@@ -40,14 +40,15 @@ protected:
 };
 
 TEST_F(PositionTest, WithoutDocumentGetsAreZeroAndPutsDoNothing) {
+    test::FakeEditorHost bare;  // a host without a document
     auto empty = MakeCom<AudioEditorPosition>();
-    empty->SetHost(&host);
+    empty->SetHost(&bare);
     int32_t value = 7;
     EXPECT_EQ(empty->get_TotalSamples(&value), S_OK);
     EXPECT_EQ(value, 0);
     EXPECT_EQ(empty->put_StartSelect(10), S_OK);
     EXPECT_EQ(empty->put_CurrentPosition(10), S_OK);
-    EXPECT_EQ(host.selectionUpdates + host.redraws, 0);
+    EXPECT_EQ(bare.positionEvents + bare.Redraws(), 0);
 }
 
 TEST_F(PositionTest, SelectionPutRules) {
@@ -83,17 +84,17 @@ TEST_F(PositionTest, PutsAreLimitedToTheSound) {
 TEST_F(PositionTest, SelectionPutsShowTheSelectionAgain) {
     position->put_StartSelect(10);
     position->put_Selected(VARIANT_TRUE);
-    EXPECT_EQ(host.selectionUpdates, 2);
-    EXPECT_EQ(host.redraws, 2);
+    EXPECT_EQ(host.positionEvents, 2);
+    EXPECT_EQ(host.Redraws(), 2);
 }
 
 TEST_F(PositionTest, CurrentPositionWhilePlayingRestartsPlayback) {
-    host.status = 1;
+    host.document.SetStatus(Status::Playing);
     position->State()->playPosition = 123 * 4;
     EXPECT_EQ(Get(&AudioEditorPosition::get_CurrentPosition), 123);
     position->put_CurrentPosition(400);
     EXPECT_EQ(host.restarts, 1);
-    host.status = 0;
+    host.document.SetStatus(Status::Idle);
     EXPECT_EQ(Get(&AudioEditorPosition::get_CurrentPosition), 400);
 }
 
@@ -108,13 +109,13 @@ TEST_F(PositionTest, ViewPutAtLevelZeroMovesToLevelOne) {
     EXPECT_EQ(s.endView[1], 4000);
     EXPECT_EQ(s.startSelect[1], 40);  // level 1 started as a copy of level 0
     EXPECT_EQ(s.endSelect[1], 80);
-    EXPECT_EQ(host.viewRecomputes, 1);
+    EXPECT_EQ(host.Redraws(), 1);
 
     position->put_EndView(50);  // before the start: the old start becomes the end
     EXPECT_EQ(Get(&AudioEditorPosition::get_StartView), 50);
     EXPECT_EQ(Get(&AudioEditorPosition::get_EndView), 100);
     position->put_EndView(100);  // unchanged: nothing at all
-    EXPECT_EQ(host.viewRecomputes, 2);
+    EXPECT_EQ(host.Redraws(), 2);
 }
 
 TEST_F(PositionTest, MillisecondConversionsRoundToNearest) {
@@ -128,7 +129,7 @@ TEST_F(PositionTest, MillisecondConversionsRoundToNearest) {
     EXPECT_EQ(ms, 1);
     position->SamplesToSec(67, &ms);  // 1.519 -> 2
     EXPECT_EQ(ms, 2);
-    host.frequency = 0;
+    host.document.SetFormat(0, 2);
     position->SamplesToSec(67, &ms);
     EXPECT_EQ(ms, -1);
 }

@@ -17,7 +17,7 @@ namespace {
 
 TEST(ChannelTest, NumIsAtLeastOneAndLoweredToTheChannelCount) {
     test::FakeEditorHost host;
-    host.channels = 1;
+    host.document.SetFormat(44100, 1);
     auto channel = MakeCom<AudioEditorChannel>();
     channel->SetHost(&host);
     channel->put_Num(0);
@@ -31,39 +31,38 @@ TEST(ChannelTest, NumIsAtLeastOneAndLoweredToTheChannelCount) {
 
 TEST(ChannelTest, FlagsAreCountedOverTheDocumentsChannels) {
     test::FakeEditorHost host;
+    const ChannelSelection& flags = host.document.ChannelFlags();
     auto channel = MakeCom<AudioEditorChannel>();
     channel->SetHost(&host);
-    channel->Refresh();
-    EXPECT_EQ(channel->OperationCount(), 2);
+    EXPECT_EQ(flags.OperationCount(), 2);
     channel->put_Num(2);
     channel->put_Operation(0);
-    EXPECT_EQ(channel->OperationCount(), 1);
-    EXPECT_FALSE(channel->IsOperated(1));
-    EXPECT_EQ(host.backgrounds, 1);
-    host.typeView = 1;  // the spectral view has no selection background to render
+    EXPECT_EQ(flags.OperationCount(), 1);
+    EXPECT_FALSE(flags.IsOperated(1));
+    EXPECT_EQ(host.Backgrounds(), 1);
+    host.view.SetTypeView(kViewSpectral);  // the spectral view has no selection background to render
+    const int redraws = host.Redraws();
+    const int backgrounds = host.Backgrounds();
     channel->put_Operation(1);
-    EXPECT_EQ(host.backgrounds, 1);
-    EXPECT_EQ(host.redraws, 2);
+    EXPECT_EQ(host.Backgrounds(), backgrounds);
+    EXPECT_EQ(host.Redraws(), redraws + 1);
 
     channel->put_Visible(0);
-    EXPECT_EQ(channel->VisibleCount(), 1);
-    host.channels = 1;  // a mono document counts only channel 1
-    channel->Refresh();
-    EXPECT_EQ(channel->VisibleCount(), 1);
-    EXPECT_EQ(channel->OperationCount(), 1);
+    EXPECT_EQ(flags.VisibleCount(), 1);
+    host.document.SetFormat(44100, 1);  // a mono document counts only channel 1
+    EXPECT_EQ(flags.VisibleCount(), 1);
+    EXPECT_EQ(flags.OperationCount(), 1);
 }
 
 class MarkersTest : public testing::Test {
 protected:
     void SetUp() override {
-        position->SetHost(&host);
         markers->SetHost(&host);
-        markers->SetPosition(position.get());
         DocState state;
         state.keepFile = 1;
         state.channels = 2;
         state.totalBytes = 4000;
-        position->History().Push(state);
+        host.document.History().Push(state);
     }
 
     void Insert(int32_t frame, int32_t length, const char* label) {
@@ -78,7 +77,7 @@ protected:
     }
 
     test::FakeEditorHost host;
-    ComPtr<AudioEditorPosition> position = MakeCom<AudioEditorPosition>();
+    const MarkerCache& cache = host.view.Markers();
     ComPtr<AudioEditorMarkers> markers = MakeCom<AudioEditorMarkers>();
 };
 
@@ -94,10 +93,10 @@ TEST_F(MarkersTest, InsertKeepsPositionOrderAndTheCacheInBytes) {
     Bstr label;
     markers->get_Label(label.put());
     EXPECT_EQ(label.utf8(), "a");
-    ASSERT_EQ(markers->CachedCount(), 3);
-    EXPECT_EQ(markers->MarkerStartBytes()[0], 400);
-    EXPECT_EQ(markers->MarkerLengthBytes()[0], 40);
-    EXPECT_EQ(markers->MarkerStartBytes()[2], 1200);
+    ASSERT_EQ(cache.Count(), 3);
+    EXPECT_EQ(cache.StartBytes()[0], 400);
+    EXPECT_EQ(cache.LengthBytes()[0], 40);
+    EXPECT_EQ(cache.StartBytes()[2], 1200);
 }
 
 TEST_F(MarkersTest, NumClampsAndDeleteMovesTheCursor) {
@@ -114,7 +113,7 @@ TEST_F(MarkersTest, NumClampsAndDeleteMovesTheCursor) {
     int32_t count = -1;
     markers->get_Count(&count);
     EXPECT_EQ(count, 0);
-    EXPECT_EQ(markers->CachedCount(), 0);
+    EXPECT_EQ(cache.Count(), 0);
     markers->Delete();  // nothing left: nothing happens
 }
 
@@ -127,21 +126,22 @@ TEST_F(MarkersTest, PositionPutDoesNotResort) {
     int32_t frame = 0;
     markers->get_Position(&frame);
     EXPECT_EQ(frame, 500);
-    EXPECT_EQ(markers->MarkerStartBytes()[0], 2000);
+    EXPECT_EQ(cache.StartBytes()[0], 2000);
 }
 
 TEST_F(MarkersTest, FindMarkerTakesTheNearestShownEnd) {
     Insert(100, 100, "a");  // bytes 400..800
     Insert(300, 0, "b");    // byte 1200
-    EXPECT_EQ(markers->FindMarker(790), 0);  // nothing shown yet
-    markers->SetShownMarkers(0, 1);
-    EXPECT_EQ(markers->FindMarker(790), 1);
-    EXPECT_EQ(markers->FindMarker(1100), 2);
-    EXPECT_EQ(markers->FindMarker(1000), 1);  // a tie keeps the earlier marker
+    MarkerCache& shown = host.view.Markers();
+    EXPECT_EQ(shown.FindMarker(790), 0);  // nothing shown yet
+    shown.SetShown(0, 1);
+    EXPECT_EQ(shown.FindMarker(790), 1);
+    EXPECT_EQ(shown.FindMarker(1100), 2);
+    EXPECT_EQ(shown.FindMarker(1000), 1);  // a tie keeps the earlier marker
 }
 
 TEST_F(MarkersTest, WithoutDocumentEverythingIsEmpty) {
-    position->History().Clear();
+    host.document.History().Clear();
     Insert(1, 0, "x");
     int32_t count = -1;
     markers->get_Count(&count);
@@ -163,7 +163,7 @@ TEST(ScaleTest, DefaultsClampAndChangeNotifications) {
     EXPECT_EQ(value, 2);
     scale->put_Orientation(2);  // unchanged: no notification
     scale->put_Grid(0);
-    EXPECT_EQ(host.scaleChanges, 2);
+    EXPECT_EQ(host.Redraws(), 2);
 
     ComPtr<IDispatch> font;
     scale->get_Font(font.put());
@@ -172,6 +172,18 @@ TEST(ScaleTest, DefaultsClampAndChangeNotifications) {
     EXPECT_EQ(description.name, "Arial");
     EXPECT_EQ(description.sizePoints, 8.0);
     EXPECT_EQ(description.weight, 400);
+    EXPECT_EQ(description.charset, 1);  // the default character set
+}
+
+TEST(ScaleTest, ATypeTheViewDoesNotKnowIsStoredAndNotifiedOnce) {
+    test::FakeEditorHost host;
+    auto scale = MakeCom<AudioEditorScale>();
+    scale->SetHost(&host);
+    scale->put_Type(9);
+    int16_t value = 0;
+    scale->get_Type(&value);
+    EXPECT_EQ(value, 9);
+    EXPECT_EQ(host.Redraws(), 1);
 }
 
 TEST(ColorsTest, DefaultsAndTheRedrawEachColourNeeds) {
@@ -183,12 +195,14 @@ TEST(ColorsTest, DefaultsAndTheRedrawEachColourNeeds) {
     EXPECT_EQ(color, 0xABF01Cu);
     colors->get_RangeMarkerBackground(&color);
     EXPECT_EQ(color, 0x414141u);
-    colors->put_Cursor(0x123456);
-    EXPECT_EQ(host.lastColorEffect, ColorEffect::Redraw);
+    colors->put_Cursor(0x123456);  // drawn over the background: a redraw is enough
+    EXPECT_EQ(host.Backgrounds(), 0);
+    EXPECT_EQ(host.Redraws(), 1);
     colors->put_SelectBackground(0x123456);
-    EXPECT_EQ(host.lastColorEffect, ColorEffect::Background);
+    EXPECT_EQ(host.Backgrounds(), 1);
     colors->put_Grid(0x123456);
-    EXPECT_EQ(host.lastColorEffect, ColorEffect::Pens);
+    EXPECT_EQ(host.Backgrounds(), 2);
+    EXPECT_EQ(host.Redraws(), 3);
     EXPECT_EQ(colors->Color(EditorColor::Grid), 0x123456u);
 }
 

@@ -24,14 +24,15 @@ TEST(IoPathUtilTest, SplitPathKeepsTheDirectorySlashAndTheExtensionDot) {
     EXPECT_EQ(SplitPath("/a.b/c").extension, "");
 }
 
-TEST(IoPathUtilTest, ChangeDirectoryAndComeBack) {
+TEST(IoPathUtilTest, ProbingADirectoryLeavesTheCurrentDirectoryAlone) {
     test::ScratchDir dir;
-    const std::string before = CurrentDirectory();
-    EXPECT_FALSE(ChangeCurrentDirectory(dir.File("missing")));
-    EXPECT_EQ(CurrentDirectory(), before);
-    ASSERT_TRUE(ChangeCurrentDirectory(dir.WithSlash()));
-    EXPECT_EQ(std::filesystem::path(CurrentDirectory()), std::filesystem::canonical(dir.path()));
-    ASSERT_TRUE(ChangeCurrentDirectory(before));
+    const auto before = std::filesystem::current_path();
+    std::ofstream(dir.File("plain")) << "x";
+    EXPECT_TRUE(IsEnterableDirectory(dir.WithSlash()));
+    EXPECT_FALSE(IsEnterableDirectory(dir.File("missing")));
+    EXPECT_FALSE(IsEnterableDirectory(dir.File("plain")));
+    EXPECT_FALSE(IsEnterableDirectory(""));
+    EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
 TEST(IoPathUtilTest, RemovingAFileThatIsGoneIsFine) {

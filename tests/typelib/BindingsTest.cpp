@@ -1,7 +1,7 @@
 // The bindings against the tables: every kind of every row has exactly one binding, every
 // binding has a row, argument counts agree, and a binding reaches the member it names (directly and
 // through the table-driven IDispatch).
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 
 #include <gtest/gtest.h>
 

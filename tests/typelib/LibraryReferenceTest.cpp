@@ -1,10 +1,10 @@
 // The generated Markdown reference shows every interface and enumeration, with defaults written
 // the way the tables read.
-#include "control/typelib/LibraryReference.h"
+#include "objects/typelib/LibraryReference.h"
 
 #include <gtest/gtest.h>
 
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace vesk {
 namespace {

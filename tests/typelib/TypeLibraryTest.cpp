@@ -1,6 +1,6 @@
 // The parsed library against the published interface: interfaces and their row counts, enumeration
 // values, defaults of optional parameters, event identifiers and the class descriptions.
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "control/typelib/AudioEditorInterface.h"
+#include "objects/typelib/AudioEditorInterface.h"
 
 namespace vesk {
 namespace {

@@ -17,7 +17,11 @@ struct FontDescription {
     bool italic = false;
     bool underline = false;
     bool strikethrough = false;
-    int16_t charset = 0;
+    // The character set a font is asked for; 1 is the default set, which lets the font
+    // machinery choose the face's own.
+    int16_t charset = kDefaultCharset;
+
+    static constexpr int16_t kDefaultCharset = 1;
 };
 
 struct IFontDisp : IDispatch {

@@ -1,9 +1,9 @@
 #include "platform/io/PathUtil.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 
 namespace vesk {
 
@@ -23,13 +23,10 @@ PathParts SplitPath(const std::string& path) {
     return parts;
 }
 
-std::string CurrentDirectory() {
-    char buffer[PATH_MAX];
-    return getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
-}
-
-bool ChangeCurrentDirectory(const std::string& directory) {
-    return !directory.empty() && chdir(directory.c_str()) == 0;
+bool IsEnterableDirectory(const std::string& directory) {
+    struct stat status {};
+    return !directory.empty() && stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           access(directory.c_str(), X_OK) == 0;
 }
 
 bool RemoveFile(const std::string& path) {

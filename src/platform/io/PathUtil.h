@@ -1,5 +1,5 @@
-// Path and directory helpers of the file layer: splitting a path, the process's current
-// directory, and deleting files where a missing file is no error.
+// Path and directory helpers of the file layer: splitting a path, probing a directory, and
+// deleting files where a missing file is no error.
 #pragma once
 
 #include <string>
@@ -15,11 +15,9 @@ struct PathParts {
 // directory + name + extension == path.
 PathParts SplitPath(const std::string& path);
 
-// The process's current directory without a trailing '/' ("" if it cannot be read).
-std::string CurrentDirectory();
-// chdir(2); false when the directory cannot be entered. Changes process-wide state: callers that
-// only probe a directory restore the previous one.
-bool ChangeCurrentDirectory(const std::string& directory);
+// Whether directory exists and could be entered (what chdir(2) would accept), found without
+// touching the process's current directory.
+bool IsEnterableDirectory(const std::string& directory);
 
 // Deletes the file; true when it is gone afterwards (a file that was already gone is fine).
 bool RemoveFile(const std::string& path);

@@ -25,20 +25,27 @@ uint32_t StartNumber() {
     return static_cast<uint32_t>(mixed % kNameCount) + 1;
 }
 
-std::string NameFor(const std::string& directory, const std::string& prefix, uint32_t number) {
+std::string NameFor(const std::string& directory, const std::string& prefix, uint32_t number,
+                    const std::string& extension) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "%X", number);
-    return directory + prefix + hex + ".tmp";
+    return directory + prefix + hex + extension;
 }
 
 }  // namespace
 
 std::string UniqueTempFileName(const std::string& directory, const std::string& prefix) {
+    return UniqueFileName(directory, prefix, ".tmp");
+}
+
+std::string UniqueFileName(const std::string& directory, const std::string& prefix, const std::string& extension,
+                           unsigned mode) {
     if (IoFaults::ShouldFail(IoOp::Open)) return {};
     uint32_t number = StartNumber();
     for (uint32_t tries = 0; tries < kNameCount; ++tries) {
-        const std::string path = NameFor(directory, prefix, number);
-        const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        const std::string path = NameFor(directory, prefix, number, extension);
+        // O_EXCL never follows a link at the name: a planted link counts as a name in use.
+        const int fd = ::open(path.c_str(), O_CREAT | O_EXCL | O_NOFOLLOW | O_WRONLY | O_CLOEXEC, mode);
         if (fd >= 0) {
             ::close(fd);
             return path;

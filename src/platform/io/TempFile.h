@@ -11,6 +11,10 @@ namespace vesk {
 // with '/' (or be empty for the current directory). Returns "" when the directory cannot take the
 // file or all 65535 names are in use. Counts as an open for IoFaults.
 std::string UniqueTempFileName(const std::string& directory, const std::string& prefix);
+// The same with another extension, "<directory><prefix><HEX><extension>", and another mode
+// (which the umask then limits).
+std::string UniqueFileName(const std::string& directory, const std::string& prefix, const std::string& extension,
+                           unsigned mode = 0600);
 
 // $TMPDIR when set and not empty, otherwise "/tmp"; always with a trailing '/'.
 std::string SystemTempDirectory();

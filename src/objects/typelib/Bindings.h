@@ -5,8 +5,8 @@
 
 #include <span>
 
-#include "control/typelib/AudioEditorInterface.h"
-#include "control/typelib/SubObjectInterfaces.h"
+#include "objects/typelib/AudioEditorInterface.h"
+#include "objects/typelib/SubObjectInterfaces.h"
 #include "platform/automation/DispatchImpl.h"
 
 namespace vesk {

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "control/typelib/SubObjectInterfaces.h"
+#include "objects/typelib/SubObjectInterfaces.h"
 #include "platform/automation/Dispatch.h"
 
 namespace vesk {

@@ -1,4 +1,4 @@
-#include "control/ComponentSink.h"
+#include "components/ComponentSink.h"
 
 namespace vesk {
 

@@ -1,9 +1,9 @@
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "control/typelib/LibraryTables.h"
+#include "objects/typelib/LibraryTables.h"
 
 namespace vesk {
 namespace {

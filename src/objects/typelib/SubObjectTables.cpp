@@ -1,7 +1,7 @@
 // The rows of the sub-object interfaces, in published order. Row order is vtable order; the
 // parameter syntax is TypeInfo.h's.
-#include "control/typelib/LibraryTables.h"
-#include "control/typelib/SubObjectInterfaces.h"
+#include "objects/typelib/LibraryTables.h"
+#include "objects/typelib/SubObjectInterfaces.h"
 
 namespace vesk::typelib {
 namespace {

@@ -1,8 +1,8 @@
 // The rows of the control's interface and of its event interface. Row order is vtable order
 // (IAudioEditor keeps its published order, which is not sorted by dispatch identifier); the
 // parameter syntax is TypeInfo.h's.
-#include "control/typelib/AudioEditorInterface.h"
-#include "control/typelib/LibraryTables.h"
+#include "objects/typelib/AudioEditorInterface.h"
+#include "objects/typelib/LibraryTables.h"
 
 namespace vesk::typelib {
 namespace {

@@ -1,8 +1,8 @@
-#include "control/typelib/LibraryReference.h"
+#include "objects/typelib/LibraryReference.h"
 
 #include <sstream>
 
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace vesk {
 namespace {

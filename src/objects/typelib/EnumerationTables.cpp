@@ -1,15 +1,26 @@
 // The enumerations of the library: names and values as hosts see them. Several constants may
 // share a value: MP2 and G729 are both 12.
-#include "control/typelib/LibraryTables.h"
+#include "components/ComponentErrors.h"
+#include "objects/typelib/LibraryTables.h"
 
 namespace vesk::typelib {
 
 std::vector<EnumInfo> LibraryEnumerations() {
     return {
         {"ErrorConstants",
-         {{"NOERRORS", 0}, {"BUSY", -10}, {"MEMORY", -11}, {"FORMATFILE", -12}, {"FORMATNOTSUPPORT", -13},
-          {"OUTDRIVER", -14}, {"INPDRIVER", -15}, {"MIXERDRIVER", -16}, {"ACMDRIVER", -17},
-          {"FILEACCESS", -18}, {"INVALIDOPERATION", -19}, {"INVALIDPARAM", -20}, {"ASPIDRIVER", -21}}},
+         {{"NOERRORS", component_error::kNone},
+          {"BUSY", component_error::kBusy},
+          {"MEMORY", component_error::kMemory},
+          {"FORMATFILE", component_error::kFormatFile},
+          {"FORMATNOTSUPPORT", component_error::kFormatNotSupport},
+          {"OUTDRIVER", component_error::kOutDriver},
+          {"INPDRIVER", component_error::kInpDriver},
+          {"MIXERDRIVER", component_error::kMixerDriver},
+          {"ACMDRIVER", component_error::kAcmDriver},
+          {"FILEACCESS", component_error::kFileAccess},
+          {"INVALIDOPERATION", component_error::kInvalidOperation},
+          {"INVALIDPARAM", component_error::kInvalidParam},
+          {"ASPIDRIVER", component_error::kAspiDriver}}},
         {"FormatTypeConstants",
          {{"DEFAULT", 0}, {"WAV", 1}, {"MP3", 2}, {"VOX", 3}, {"RAW", 4}, {"G726", 5}, {"OGG", 6},
           {"G721", 7}, {"G723", 8}, {"AVI", 9}, {"MPC", 10}, {"MP2", 12}, {"WMA", 11}, {"G729", 12}}},

@@ -1,8 +1,8 @@
 // One binding per kind of every row, in table order; the tests check that none is missing or
 // extra and that argument counts agree with the rows.
-#include "control/typelib/Bindings.h"
+#include "objects/typelib/Bindings.h"
 
-#include "control/typelib/TypeLibrary.h"
+#include "objects/typelib/TypeLibrary.h"
 
 namespace vesk {
 
