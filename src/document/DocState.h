@@ -7,6 +7,7 @@
 // multiple of BytesPerFrame(), except the markers, which count frames.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -37,6 +38,12 @@ struct DocState {
     MarkerList markers;         // positions and lengths in frames
 
     int32_t BytesPerFrame() const { return 2 * channels; }
+    // The selection at the zoom level in force, in bytes. The end may lie before the start (an
+    // edit that replaces the selection by nothing leaves it so, and a host may then set Selected):
+    // such a selection holds no bytes, and nothing derived from it may count backwards.
+    int32_t SelectStart() const { return startSelect[zoomLevel]; }
+    int32_t SelectEnd() const { return endSelect[zoomLevel]; }
+    int64_t SelectedBytes() const { return std::max<int64_t>(int64_t{SelectEnd()} - SelectStart(), 0); }
     int32_t TotalFrames() const { return channels > 0 ? totalBytes / BytesPerFrame() : 0; }
 };
 

@@ -43,8 +43,8 @@ void EditCommands::Copy() {
     if (!CanEditSelection()) return;
     document_.ClearError();
     const DocState& state = State();
-    const int32_t start = state.startSelect[state.zoomLevel];
-    const int64_t length = int64_t{state.endSelect[state.zoomLevel]} - start;
+    const int32_t start = state.SelectStart();
+    const int64_t length = state.SelectedBytes();
     const uint32_t second = OneSecondBytes();
     int64_t block = MulDiv(document_.FileBufferSize(), static_cast<int32_t>(second), 1000);
     if (block >= length) block = second;
@@ -95,7 +95,8 @@ bool EditCommands::Insert(WaveFile& destination, const Reader& read, const Progr
 
 bool EditCommands::SkipSelectionAndFinish(WaveFile& destination, WaveFile& source, Status code) {
     const DocState& state = State();
-    if (state.selected) source.Seek(static_cast<uint32_t>(state.endSelect[state.zoomLevel]));
+    // An inverted selection holds nothing to skip: the source never moves back.
+    if (state.selected) source.Seek(static_cast<uint32_t>(std::max(state.SelectEnd(), state.SelectStart())));
     return frame_.Finish(destination, source, code);
 }
 
@@ -208,7 +209,7 @@ bool EditCommands::MixInto(WaveFile& destination, WaveFile& source, int64_t mixE
 
 int64_t EditCommands::MixEnd() {
     const DocState& state = State();
-    return state.selected ? state.endSelect[state.zoomLevel] : state.totalBytes;
+    return state.selected ? state.SelectEnd() : state.totalBytes;
 }
 
 bool EditCommands::AllocateMixBuffers() {
@@ -310,8 +311,8 @@ SAFEARRAY* EditCommands::GetSelectionArray() {
     WaveFile file;
     SAFEARRAY* result = nullptr;
     if (file.Open(state.filePath, WaveMode::Read)) {
-        const int32_t start = state.startSelect[state.zoomLevel];
-        const auto length = static_cast<uint32_t>(std::max(state.endSelect[state.zoomLevel] - start, 0));
+        const int32_t start = state.SelectStart();
+        const auto length = static_cast<uint32_t>(state.SelectedBytes());
         file.Seek(static_cast<uint32_t>(start));
         SafeArrayPtr samples(SafeArrayCreateVector(VT_I2, 0, length / 2));
         const int32_t got = samples.get() ? file.Read(samples.shorts().data(), length / 2 * 2) : 0;

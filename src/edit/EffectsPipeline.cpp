@@ -7,10 +7,15 @@
 
 namespace vesk {
 
+int64_t EffectsPipeline::RangeBytes(const DocState& state) const {
+    return int64_t{state.SelectEnd()} - state.SelectStart() + document_.BytesPerFrame();
+}
+
 bool EffectsPipeline::GuardsPass(const EffectCall& call) {
     const DocState* state = document_.History().Current();
+    // An inverted selection (its end a frame or more before its start) holds nothing to process.
     return state && document_.IsIdle() && (!call.stereoOnly || document_.Channels() == 2) && state->selected != 0 &&
-           document_.ChannelFlags().OperationCount() >= 1;
+           RangeBytes(*state) > 0 && document_.ChannelFlags().OperationCount() >= 1;
 }
 
 void EffectsPipeline::Run(const EffectCall& call) {
@@ -20,8 +25,8 @@ void EffectsPipeline::Run(const EffectCall& call) {
     if (!frame_.Begin(destination, source, call.code)) return;
     document_.SetStatus(call.code);
     const DocState& state = *document_.History().Current();
-    const int32_t start = state.startSelect[state.zoomLevel];
-    const int32_t end = state.endSelect[state.zoomLevel];
+    const int32_t start = state.SelectStart();
+    const int32_t end = state.SelectEnd();
     const bool stereo = document_.Channels() == 2;
     twoArrays_ = stereo && call.channels != EffectChannels::Interleaved;
     const bool singlePass = call.channels == EffectChannels::Interleaved ||
@@ -31,7 +36,7 @@ void EffectsPipeline::Run(const EffectCall& call) {
     const bool smooth = document_.SmoothEnabled();
     if (smooth) SetSmoothing(1);
 
-    const auto rangeBytes = static_cast<uint32_t>(end - start + 2 * document_.Channels());
+    const auto rangeBytes = static_cast<uint32_t>(RangeBytes(state));
     const uint32_t block = source.Format().avgBytesPerSecond;
     // A read error is treated like a cancel, so the document stays intact.
     const bool loaded = Load(source, rangeBytes, block);

@@ -32,6 +32,8 @@ public:
 
 private:
     bool GuardsPass(const EffectCall& call);
+    // The bytes the effect works on: the selection with the frame at its end.
+    int64_t RangeBytes(const DocState& state) const;
     // Reads rangeBytes from the source into the arrays. False on a read error.
     bool Load(WaveFile& source, uint32_t rangeBytes, uint32_t blockBytes);
     void Process(const EffectCall& call);

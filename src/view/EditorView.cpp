@@ -166,8 +166,8 @@ void EditorView::ZoomIn() {
     DocState* s = document_.Current();
     if (!s || s->totalBytes == 0 || !s->selected) return;
     const int32_t channels = std::max(document_.Channels(), 1);
-    const uint32_t selection = static_cast<uint32_t>(s->endSelect[s->zoomLevel] - s->startSelect[s->zoomLevel]);
-    if ((selection >> 1) / static_cast<uint32_t>(channels) < 3 || s->zoomLevel + 1 > kZoomLevels - 1) return;
+    const int64_t selection = s->SelectedBytes();
+    if (selection / 2 / channels < 3 || s->zoomLevel + 1 > kZoomLevels - 1) return;
     s->selected = 0;
     const int16_t l = ++s->zoomLevel;
     s->startView[l] = s->startSelect[l - 1];

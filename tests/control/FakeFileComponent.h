@@ -21,8 +21,12 @@ public:
     int32_t channels = 2;
     int32_t announcedFrames = 0;
     std::vector<std::vector<int16_t>> blocks;
-    // Encoding: what was written, and the output rate the control scales markers by.
+    // Encoding: what was written, and the output rate the control scales markers by. A write
+    // error sticks from the write after `writesBeforeError` blocks; a close error from CloseFile.
     int32_t encodeError = 0;
+    int32_t writeError = 0;
+    int32_t writesBeforeError = 0;
+    int32_t closeError = 0;
     int32_t outputFrequency = 44100;
     std::vector<int16_t> written;
     std::vector<std::string> calls;
@@ -59,13 +63,19 @@ public:
         return S_OK;
     }
     HRESULT WriteBlock(SAFEARRAY* block) override {
+        if (writeError != 0 && writes_++ >= writesBeforeError) {
+            last_ = writeError;
+            return S_OK;
+        }
         auto samples = SafeArraySpan<int16_t>(block, VT_I2);
         written.insert(written.end(), samples.begin(), samples.end());
         return S_OK;
     }
     HRESULT CloseFile() override {
         calls.push_back("CloseFile");
+        if (!decoding_ && closeError != 0) last_ = closeError;
         decoding_ = false;
+        writes_ = 0;
         return S_OK;
     }
     HRESULT GetLastError(int32_t* code) override { return WriteOut(code, last_); }
@@ -117,6 +127,7 @@ public:
 
 private:
     bool decoding_ = false;
+    int32_t writes_ = 0;
     size_t next_ = 0;
     int32_t last_ = 0;
 };

@@ -1,6 +1,8 @@
 // Open and Save through the components: the decoding loop and its overview, the length check,
 // cancelling, errors, the saved range and the markers written with it, and the routing by
 // extension.
+#include <fstream>
+
 #include "ControlTestSupport.h"
 #include "FakeFileComponent.h"
 #include "components/ComponentNames.h"
@@ -222,6 +224,37 @@ TEST_F(OpenSaveTest, SaveErrorsFireAndCdNamesWriteNothing) {
     EXPECT_TRUE(fake->calls.empty());
     EXPECT_EQ(events->Count(kError), 0);
     EXPECT_EQ(events->Count(kEndOperation), 1);
+}
+
+// A full disk shows up as a failed write or a failed close: the error reaches the host, the file
+// the user had stays as it was, and nothing half-written is left beside it.
+TEST_F(OpenSaveTest, AFailedWriteOrCloseLeavesTheTargetAsItWas) {
+    Deliver(44100 * 3, 44100 * 3);
+    Open(scratch.File("in.wav"));
+    const std::string target = scratch.File("out.wav");
+    for (const bool failClose : {false, true}) {
+        SCOPED_TRACE(failClose ? "close" : "write");
+        std::ofstream(target) << "the user's file";
+        fake->writeError = failClose ? 0 : -18;
+        fake->writesBeforeError = 1;
+        fake->closeError = failClose ? -18 : 0;
+        info->AddMarkerInfo(1, 0, nullptr, nullptr, nullptr, 0, 0, 0, 0);
+        events->events.clear();
+        Save(target, false);
+        ASSERT_EQ(events->Count(kError), 1);
+        EXPECT_EQ(events->FirstArg(kError), -18);
+        EXPECT_EQ(events->Count(kEndOperation), 1);
+        std::ifstream in(target);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the user's file");
+        for (const auto& entry : std::filesystem::directory_iterator(scratch.path())) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name == "out.wav" || test::WorkingFilesIn(scratch.path()).count(name)) << name;
+        }
+        int32_t held = 0;
+        info->GetMarkerInfoCount(&held);
+        EXPECT_EQ(held, 1) << "no markers were written for a file that failed";
+        info->RemoveMarkerInfo();
+    }
 }
 
 TEST_F(OpenSaveTest, MarkersOfTheSavedRangeAreMovedAndCut) {

@@ -39,10 +39,18 @@ protected:
         control->Refresh();
     }
 
+    // The layout of an 800 × 300 window with the default scales (8 pt Liberation Sans): the
+    // lanes span x 2..748 (the amplitude scale takes 47 pixels and a gap of 5 at the right) and
+    // y 10..274 (a band of 5 and a gap of 5 above, the time scale's 21 and a gap of 5 below);
+    // the selection edges are grabbed 5 pixels into the lanes. A stereo document's upper lane
+    // is 130 pixels high and starts at y 15.
+    static constexpr int32_t kLeft = 2;
+    static constexpr int32_t kRight = 748;
+    static constexpr int32_t kTop = 10;
+    static constexpr int32_t kBottom = 274;
+
     void Paint() { control->Paint(*site.Window(), ClientRect{0, 0, kWidth, kHeight}); }
     uint32_t At(int32_t x, int32_t y) { return site.Window()->Pixel(x, y); }
-    const WaveArea& Area() { return control->View().Geometry().Area(); }
-    int32_t Edge() { return control->View().Geometry().EdgeBand(); }
 
     ComPtr<IAudioEditorPosition> Position() {
         ComPtr<IAudioEditorPosition> position;
@@ -59,46 +67,42 @@ TEST_F(PictureTest, SelectionFillAndCentreLines) {
     Position()->put_Selected(VARIANT_TRUE);
     Position()->put_StartSelect(11025);
     Position()->put_EndSelect(22050);
+    // A quarter to a half of the sound: columns 187 to 373 of the 746.
     const auto& g = control->View().Geometry();
-    ASSERT_GT(g.SelectionEndColumn(), g.SelectionStartColumn());
-    const int32_t inside = Area().left + (g.SelectionStartColumn() + g.SelectionEndColumn()) / 2;
-    const int32_t outside = Area().left + g.SelectionStartColumn() / 2;
-    const int32_t row = Area().top + Edge() + 2;
-    EXPECT_EQ(At(inside, row), Pixel(0xFFFFFF));  // SelectBackground
-    EXPECT_EQ(At(outside, row), Pixel(0x000000));  // Background
+    EXPECT_EQ(g.SelectionStartColumn(), 187);
+    EXPECT_EQ(g.SelectionEndColumn(), 373);
+    const int32_t inside = kLeft + 280;
+    const int32_t outside = kLeft + 93;
+    EXPECT_EQ(At(inside, 17), Pixel(0xFFFFFF));  // SelectBackground
+    EXPECT_EQ(At(outside, 17), Pixel(0x000000));  // Background
+    EXPECT_EQ(At(kLeft + 186, 17), Pixel(0x000000));
+    EXPECT_EQ(At(kLeft + 187, 17), Pixel(0xFFFFFF));
 
-    // Silence: the peak bar of every column sits on lane 0's zero line, in the selection colour
-    // inside the selection.
-    const int32_t h = (Area().height - 3) / 2;
-    const int32_t top = Area().top + Edge();
-    const int32_t centre = top + (Area().top + h - top) / 2;
-    EXPECT_EQ(At(inside, centre), Pixel(0x604720));
-    EXPECT_EQ(At(outside, centre), Pixel(0xABF01C));
+    // Silence: the peak bar of every column sits on the upper lane's zero line (y 77), in the
+    // selection colour inside the selection.
+    EXPECT_EQ(At(inside, 77), Pixel(0x604720));
+    EXPECT_EQ(At(outside, 77), Pixel(0xABF01C));
 }
 
 TEST_F(PictureTest, AnEmptyDocumentShowsOnlyTheZeroLines) {
     control->New(44100, 1);
     Paint();
-    const int32_t top = Area().top + Edge();
-    const int32_t centre = top + (Area().bottom - Edge() - top) / 2;
-    for (int32_t x : {Area().left + 1, Area().left + Area().width / 2, Area().right - 1}) {
-        EXPECT_EQ(At(x, centre), Pixel(0x2626A4)) << x;
-        EXPECT_EQ(At(x, centre + 3), Pixel(0x000000)) << x;
+    // One lane from y 15 to 269: its zero line at y 142.
+    for (int32_t x : {kLeft + 1, kLeft + 373, kRight - 1}) {
+        EXPECT_EQ(At(x, 142), Pixel(0x2626A4)) << x;
+        EXPECT_EQ(At(x, 145), Pixel(0x000000)) << x;
     }
 }
 
 TEST_F(PictureTest, BoundaryLinesAtFullSampleScale) {
     MakeStereo(4410, [](int) { return 0; }, [](int) { return 0; });
     Paint();
-    const int32_t h = (Area().height - 3) / 2;
-    const int32_t top = Area().top + Edge();
-    const int32_t bottom = Area().top + h;
-    const int32_t y = 32768 * ((bottom - 2 - (top + 2)) / 2) / 35000;
-    const int32_t c = top + 2 + (bottom - top) / 2 - 1;
-    const int32_t x = Area().left + 10;
-    EXPECT_EQ(At(x, c - y), Pixel(0x9F876F));
-    EXPECT_EQ(At(x, c + y), Pixel(0x9F876F));
-    EXPECT_EQ(At(x, c - y - 1), Pixel(0x000000));
+    // The upper lane's boundary lines: 32768 of the full scale 35000 on a half lane of 60
+    // pixels is 56 pixels either side of its middle row 78.
+    const int32_t x = kLeft + 10;
+    EXPECT_EQ(At(x, 78 - 56), Pixel(0x9F876F));
+    EXPECT_EQ(At(x, 78 + 56), Pixel(0x9F876F));
+    EXPECT_EQ(At(x, 78 - 57), Pixel(0x000000));
 }
 
 TEST_F(PictureTest, FrameColoursFollowTypeBorder) {
@@ -120,10 +124,9 @@ TEST_F(PictureTest, AHiddenChannelGivesTheWholeAreaToTheOther) {
     channels->put_Num(2);
     channels->put_Visible(0);
     Paint();
-    const int32_t centre = Area().top + Area().height / 2;
-    const int32_t x = Area().left + 5;
-    EXPECT_EQ(At(x, centre), Pixel(0xABF01C));  // silence on the one lane's zero line
-    EXPECT_EQ(At(x, centre - 5), Pixel(0x000000));
+    // The left lane alone fills the area: its zero line is the area's middle row, 142.
+    EXPECT_EQ(At(kLeft + 5, 142), Pixel(0xABF01C));  // silence on the one lane's zero line
+    EXPECT_EQ(At(kLeft + 5, 137), Pixel(0x000000));
 }
 
 TEST_F(PictureTest, PeaksBeyondTheLaneAreClipped) {
@@ -131,16 +134,13 @@ TEST_F(PictureTest, PeaksBeyondTheLaneAreClipped) {
     MakeStereo(44100, [](int i) { return (i / 50) % 2 ? 32767 : -32768; }, [](int) { return 0; });
     control->ZoomVertical(10);
     Paint();
-    const int32_t h = (Area().height - 3) / 2;
-    const int32_t top = Area().top + Edge();
-    const int32_t half = (Area().top + h - top) / 2;
-    const int32_t centre = top + half;
-    const int32_t x = Area().left + Area().width / 2;
-    EXPECT_EQ(At(x, centre - half), Pixel(0xABF01C));
-    EXPECT_EQ(At(x, centre), Pixel(0xABF01C));
-    EXPECT_EQ(At(x, centre + half - 2), Pixel(0xABF01C));
+    // The upper lane runs from y 15 to 139 around its zero line 77: the wave fills it.
+    const int32_t x = kLeft + 373;
+    EXPECT_EQ(At(x, 15), Pixel(0xABF01C));
+    EXPECT_EQ(At(x, 77), Pixel(0xABF01C));
+    EXPECT_EQ(At(x, 137), Pixel(0xABF01C));
     // Nothing of the wave above the lane.
-    EXPECT_NE(At(x, centre - half - 1), Pixel(0xABF01C));
+    EXPECT_NE(At(x, 14), Pixel(0xABF01C));
 }
 
 TEST_F(PictureTest, ARepaintWithTheSameBoundsOnlyCopiesTheFrame) {

@@ -33,6 +33,13 @@ public:
         return S_OK;
     }
 
+    // The first argument of the first event with this id as a long; 0 when there is none.
+    int32_t FirstArg(DISPID id) const {
+        for (const Event& event : events) {
+            if (event.id == id && !event.args.empty()) return event.args[0].lVal;
+        }
+        return 0;
+    }
     int Count(DISPID id) const {
         int n = 0;
         for (const auto& e : events) n += e.id == id;
