@@ -1,12 +1,11 @@
 #include "components/information/RiffMarkerFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 
 #include "components/information/RiffMarkerCodec.h"
 #include "platform/io/ByteOrder.h"
+#include "platform/io/FileLength.h"
 #include "platform/io/RiffFile.h"
 
 namespace vesk {
@@ -157,7 +156,7 @@ bool RiffMarkerFile::Write(const std::string& path, const std::vector<MarkerInfo
     const int64_t fileBytes = file.Tell();
     if (!WriteFormSize(file, fileBytes) || !file.Close()) return false;
     // The old marker chunks (or the copies of moved chunks) may still lie past the new end.
-    return ::truncate(path.c_str(), fileBytes) == 0;
+    return SetFileLength(path, fileBytes);
 }
 
 }  // namespace vesk
