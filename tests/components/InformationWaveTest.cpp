@@ -92,9 +92,11 @@ protected:
 
 // --- RF64 ------------------------------------------------------------------------------------
 
-TEST_F(InformationWaveTest, Rf64MarkersAreReadBehindSoundSizedInDs64) {
+TEST_F(InformationWaveTest, Rf64MarkersAreReadBehindChunksSizedInDs64) {
     const std::string path = dir_.File("large.wav");
-    test::StoreBytes(path, test::Rf64Wave(sound_, MarkerChunks(kThree)));
+    std::vector<Bytes> after{test::LargeChunk("abcd", test::Ramp(21))};
+    for (const Bytes& chunk : MarkerChunks(kThree)) after.push_back(chunk);
+    test::StoreBytes(path, test::Rf64Wave(sound_, after, {{"abcd", 21}}));
     if (Have("soxi")) {
         EXPECT_EQ(SoxFrames(path), "1000\n") << "the test file is a sound file";
     }

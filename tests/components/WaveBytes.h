@@ -71,28 +71,40 @@ inline Bytes RiffWave(const std::vector<Bytes>& chunks) {
     return file;
 }
 
+// A chunk whose 32-bit size says "see ds64", as RF64 writers mark chunks too large for it.
+inline Bytes LargeChunk(const char (&id)[5], const Bytes& payload) {
+    Bytes out = Chunk(id, payload);
+    StoreLE32(out.data() + 4, 0xFFFFFFFF);
+    return out;
+}
+
+struct Ds64Entry {
+    const char* id;
+    uint64_t bytes;
+};
+
 // An RF64 file as writers of large files make it: the 32-bit sizes of the form and of the sound
-// are 0xFFFFFFFF and the real ones stand in the ds64 chunk; `sound` holds 16-bit stereo frames
-// and `after` the chunks that follow the sound.
-inline Bytes Rf64Wave(const Bytes& sound, const std::vector<Bytes>& after) {
-    constexpr uint32_t kUnknown = 0xFFFFFFFF;
+// are 0xFFFFFFFF and the real ones stand in the ds64 chunk, whose table gives those of further
+// large chunks; `sound` holds 16-bit stereo frames and `after` the chunks that follow the sound.
+inline Bytes Rf64Wave(const Bytes& sound, const std::vector<Bytes>& after, const std::vector<Ds64Entry>& table = {}) {
     const Bytes tail = Joined(after);
-    const uint64_t ds64Bytes = 8 + 28, fmtBytes = 8 + kPcmFormat.size();
-    const uint64_t soundBytes = 8 + sound.size() + (sound.size() & 1);
     Bytes ds64;
-    Append64(ds64, 4 + ds64Bytes + fmtBytes + soundBytes + tail.size());  // form size
+    Append64(ds64, 0);  // form size, set below
     Append64(ds64, sound.size());
     Append64(ds64, sound.size() / 4);  // frames
-    Append32(ds64, 0);                 // no table of further large chunks
+    Append32(ds64, static_cast<uint32_t>(table.size()));
+    for (const Ds64Entry& entry : table) {
+        ds64.insert(ds64.end(), entry.id, entry.id + 4);
+        Append64(ds64, entry.bytes);
+    }
     Bytes file = Text("RF64");
-    Append32(file, kUnknown);
+    Append32(file, 0xFFFFFFFF);
     file.insert(file.end(), {'W', 'A', 'V', 'E'});
-    for (const Bytes& chunk : {Chunk("ds64", ds64), Chunk("fmt ", kPcmFormat)}) file.insert(file.end(), chunk.begin(), chunk.end());
-    Append32(file, FourCC("data"));
-    Append32(file, kUnknown);
-    file.insert(file.end(), sound.begin(), sound.end());
-    if (sound.size() & 1) file.push_back(0);
-    file.insert(file.end(), tail.begin(), tail.end());
+    for (const Bytes& chunk : {Chunk("ds64", ds64), Chunk("fmt ", kPcmFormat), LargeChunk("data", sound), tail}) {
+        file.insert(file.end(), chunk.begin(), chunk.end());
+    }
+    const uint64_t formBytes = file.size() - 8;
+    for (int i = 0; i < 8; ++i) file[20 + i] = static_cast<uint8_t>(formBytes >> (8 * i));
     return file;
 }
 
