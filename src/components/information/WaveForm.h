@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "components/information/RawChunk.h"
 #include "platform/io/ByteOrder.h"
 #include "platform/io/RiffFile.h"
 
@@ -31,14 +32,6 @@ struct WaveChunk {
 
     bool IsList(uint32_t form) const { return id == FourCC("LIST") && formType == form; }
     bool IsWhole() const { return payloadBytes == declaredBytes; }
-};
-
-// A chunk made in memory; the payload of a LIST starts with its form type.
-struct RawChunk {
-    uint32_t id = 0;
-    std::vector<uint8_t> payload;
-
-    bool operator==(const RawChunk&) const = default;
 };
 
 class WaveForm {
