@@ -43,11 +43,24 @@ bool WriteWave(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     return file.save();
 }
 
-// A WAV file tagged only in INFO (by another program) still shows its copyright and encoder.
+TagValues FromInfo(const TagLib::RIFF::Info::Tag& info) {
+    TagValues values = TagPropertyConverter::FromProperties(info.properties());
+    values.copyright = FromTagLib(info.fieldText(kInfoCopyright));
+    values.encodedBy = FromTagLib(info.fieldText(kInfoTechnician));
+    return values;
+}
+
+// TagLib reads a WAV file's tags from its ID3 chunk when it has one; other programs may have
+// tagged the same file in INFO only (the product as album, a copyright), and those fields must
+// not be lost on the way to the saved file.
 void FillFromInfo(const TagLib::RIFF::WAV::File& file, TagValues& values) {
-    if (!file.hasInfoTag()) return;
-    if (values.copyright.empty()) values.copyright = FromTagLib(file.InfoTag()->fieldText(kInfoCopyright));
-    if (values.encodedBy.empty()) values.encodedBy = FromTagLib(file.InfoTag()->fieldText(kInfoTechnician));
+    if (file.hasInfoTag()) TagPropertyConverter::FillMissing(values, FromInfo(*file.InfoTag()));
+}
+
+TagLib::ByteVector FieldName(uint32_t id) {
+    TagLib::ByteVector name(4, '\0');
+    for (unsigned int i = 0; i < 4; ++i) name[i] = static_cast<char>(id >> (8 * i));
+    return name;
 }
 
 // Opens the file when TagLib knows it as sound. A file that only looks like a known format by its
@@ -75,6 +88,16 @@ bool TagLibTagStore::Write(const std::string& path, const TagValues& values, Mp3
     TagLib::File& file = *ref.file();
     file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
     return file.save();
+}
+
+bool TagLibTagStore::OwnsInfoField(uint32_t id) {
+    const TagLib::ByteVector name = FieldName(id);
+    if (name == kInfoCopyright || name == kInfoTechnician) return true;
+    // Which fields TagLib maps differs between its versions, so ask it: a field it maps shows up
+    // in its property map (the probe "1" suits text, year and track fields alike).
+    TagLib::RIFF::Info::Tag probe;
+    probe.setFieldText(name, "1");
+    return !probe.properties().isEmpty();
 }
 
 }  // namespace vesk

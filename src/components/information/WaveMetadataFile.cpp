@@ -1,13 +1,14 @@
-#include "components/information/RiffMarkerFile.h"
+#include "components/information/WaveMetadataFile.h"
 
 #include "components/information/RiffMarkerCodec.h"
-#include "components/information/WaveForm.h"
+#include "components/information/RiffSubChunks.h"
 
 namespace vesk {
 namespace {
 
 constexpr uint32_t kCue = FourCC("cue ");
 constexpr uint32_t kAdtl = FourCC("adtl");
+constexpr uint32_t kInfo = FourCC("INFO");
 constexpr int64_t kFormTypeBytes = 4;
 
 bool HoldsMarkers(const WaveChunk& chunk) { return chunk.id == kCue || chunk.IsList(kAdtl); }
@@ -17,8 +18,7 @@ std::vector<RawChunk> MarkerChunks(const std::vector<MarkerInfo>& markers) {
     std::vector<RawChunk> chunks{{kCue, RiffMarkerCodec::EncodeCue(markers)}};
     const std::vector<uint8_t> adtl = RiffMarkerCodec::EncodeAdtl(markers);
     if (adtl.empty()) return chunks;
-    RawChunk list{FourCC("LIST"), std::vector<uint8_t>(kFormTypeBytes)};
-    StoreLE32(list.payload.data(), kAdtl);
+    RawChunk list = RiffSubChunks::List(kAdtl, {});
     list.payload.insert(list.payload.end(), adtl.begin(), adtl.end());
     chunks.push_back(std::move(list));
     return chunks;
@@ -26,12 +26,12 @@ std::vector<RawChunk> MarkerChunks(const std::vector<MarkerInfo>& markers) {
 
 }  // namespace
 
-bool RiffMarkerFile::IsWave(const std::string& path) {
+bool WaveMetadataFile::IsWave(const std::string& path) {
     WaveForm form;
     return form.Open(path, RiffOpenMode::Read);
 }
 
-bool RiffMarkerFile::Read(const std::string& path, std::vector<MarkerInfo>& markers) {
+bool WaveMetadataFile::Read(const std::string& path, std::vector<MarkerInfo>& markers, KeptWaveChunks& kept) {
     WaveForm form;
     if (!form.Open(path, RiffOpenMode::Read)) return false;
     const WaveChunk* cue = nullptr;
@@ -42,13 +42,20 @@ bool RiffMarkerFile::Read(const std::string& path, std::vector<MarkerInfo>& mark
     }
     markers = RiffMarkerCodec::Decode(cue ? form.Payload(*cue) : std::vector<uint8_t>{},
                                       adtl ? form.Payload(*adtl, kFormTypeBytes) : std::vector<uint8_t>{});
+    kept.Collect(form);
     return true;
 }
 
-bool RiffMarkerFile::Write(const std::string& path, const std::vector<MarkerInfo>& markers) {
+bool WaveMetadataFile::Write(const std::string& path, const std::vector<MarkerInfo>& markers,
+                             const KeptWaveChunks& kept) {
     WaveForm form;
     if (!form.Open(path, RiffOpenMode::ReadWrite)) return false;
-    return form.Rewrite([](const WaveChunk& chunk) { return !HoldsMarkers(chunk); }, MarkerChunks(markers));
+    KeptWaveChunks::Additions additions = kept.For(form);
+    for (RawChunk& chunk : MarkerChunks(markers)) additions.chunks.push_back(std::move(chunk));
+    const auto stays = [&additions](const WaveChunk& chunk) {
+        return !HoldsMarkers(chunk) && !(additions.replacesInfo && chunk.IsList(kInfo));
+    };
+    return form.Rewrite(stays, additions.chunks);
 }
 
 }  // namespace vesk
