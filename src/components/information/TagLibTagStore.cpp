@@ -1,5 +1,6 @@
 #include "components/information/TagLibTagStore.h"
 
+#include <taglib/asffile.h>
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
@@ -7,6 +8,7 @@
 #include <taglib/mpegfile.h>
 #include <taglib/wavfile.h>
 
+#include "components/information/AsfTagFields.h"
 #include "components/information/TagPropertyConverter.h"
 #include "platform/automation/Bstr.h"
 
@@ -36,6 +38,12 @@ bool WriteMp3(TagLib::MPEG::File& file, const TagValues& values, Mp3TagLayout la
                      TagLib::File::DoNotDuplicate);
 }
 
+bool WriteAsf(TagLib::ASF::File& file, const TagValues& values) {
+    TagLib::ASF::Tag& tag = *file.tag();
+    AsfTagFields::SetProperties(tag, TagPropertyConverter::ToProperties(values, AsfTagFields::Properties(tag)));
+    return file.save();
+}
+
 bool WriteWave(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
     file.InfoTag()->setFieldText(kInfoCopyright, ToTagLib(values.copyright));
@@ -63,6 +71,11 @@ TagLib::ByteVector FieldName(uint32_t id) {
     return name;
 }
 
+TagLib::PropertyMap PropertiesOf(TagLib::File& file) {
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file)) return AsfTagFields::Properties(*asf->tag());
+    return file.properties();
+}
+
 // Opens the file when TagLib knows it as sound. A file that only looks like a known format by its
 // name (a text file called .mp3) has no sample rate, and tagging it would corrupt it.
 bool OpenSound(const std::string& path, TagLib::FileRef& ref) {
@@ -75,7 +88,7 @@ bool OpenSound(const std::string& path, TagLib::FileRef& ref) {
 bool TagLibTagStore::Read(const std::string& path, TagValues& values) {
     TagLib::FileRef ref;
     if (!OpenSound(path, ref)) return false;
-    values = TagPropertyConverter::FromProperties(ref.file()->properties());
+    values = TagPropertyConverter::FromProperties(PropertiesOf(*ref.file()));
     if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) FillFromInfo(*wave, values);
     return true;
 }
@@ -85,6 +98,7 @@ bool TagLibTagStore::Write(const std::string& path, const TagValues& values, Mp3
     if (!OpenSound(path, ref) || ref.file()->readOnly()) return false;
     if (auto* mp3 = dynamic_cast<TagLib::MPEG::File*>(ref.file())) return WriteMp3(*mp3, values, layout);
     if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) return WriteWave(*wave, values);
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(ref.file())) return WriteAsf(*asf, values);
     TagLib::File& file = *ref.file();
     file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
     return file.save();

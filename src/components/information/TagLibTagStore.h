@@ -1,6 +1,8 @@
 // Reads and writes the tags of a sound file through TagLib, in the file's natural tag format:
 // ID3v2 (and ID3v1 on request) for MP3, Vorbis comments for Ogg and FLAC, an ID3 chunk plus
-// RIFF INFO for WAV (a field the ID3 chunk lacks is read from INFO), ID3v2 for AIFF, APE and MP4 atoms where those are the format's own.
+// RIFF INFO for WAV (a field the ID3 chunk lacks is read from INFO), the content description
+// and WM/ attributes for WMA (AsfTagFields), ID3v2 for AIFF, APE and MP4 atoms where those are
+// the format's own.
 // Stateless; every call opens and closes the file.
 #pragma once
 
