@@ -9,24 +9,15 @@
 
 #include "components/information/AudioInformation.h"
 #include "support/TempDirGuard.h"
+#include "WaveBytes.h"
 
 namespace vesk {
 namespace {
 
-bool Have(const std::string& tool) { return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0; }
+using test::Output;
+using test::RunQuietly;
 
-bool RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
-
-// Standard output of the command (standard error discarded).
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-    pclose(pipe);
-    return out;
-}
+bool Have(const std::string& tool) { return test::HaveTool(tool); }
 
 std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -24,18 +24,9 @@ using test::Chunk;
 using test::ChunkLine;
 using test::Text;
 
-bool Have(const std::string& tool) { return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0; }
+using test::Output;
 
-// Standard output of the command (standard error discarded).
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-    pclose(pipe);
-    return out;
-}
+bool Have(const std::string& tool) { return test::HaveTool(tool); }
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -1,12 +1,14 @@
-// Test support for the wave-file side of the information component: files built byte by byte
-// (RIFF and RF64 forms around chunks a test chooses) and an independent view of a file's chunks,
-// taken by a short Python walk over its bytes rather than by the code under test.
+// Test support for the information component: wave files built byte by byte (RIFF and RF64 forms
+// around chunks a test chooses), and the independent readers that check files: the tools of the
+// field (sox, ffprobe) and a short Python walk over a wave file's chunks.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -125,6 +127,23 @@ inline std::string Hex(const Bytes& bytes) {
     return text;
 }
 
+inline bool HaveTool(const std::string& tool) {
+    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+inline bool RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
+
+// Standard output of the command (standard error discarded).
+inline std::string Output(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
+    if (!pipe) return out;
+    char buffer[4096];
+    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
+    pclose(pipe);
+    return out;
+}
+
 // The walk: first line "<form> size-ok|size-bad" (the form size against the file's length; RF64
 // takes it from ds64), then per top-level chunk "<id> <size> <payload in hex>" (the payload as
 // "-" past 4 KiB), per field of a LIST/INFO chunk "INFO <id> <text in hex>", and "trailing <n>"
@@ -162,18 +181,8 @@ if at != len(d):
 inline std::vector<std::string> WalkChunks(const std::string& path, const std::string& scratch) {
     std::ofstream(scratch) << kChunkWalk;
     std::vector<std::string> lines;
-    FILE* pipe = popen(("python3 '" + scratch + "' '" + path + "' 2>&1").c_str(), "r");
-    if (!pipe) return lines;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        if (c != '\n') {
-            line += static_cast<char>(c);
-        } else {
-            lines.push_back(line);
-            line.clear();
-        }
-    }
-    pclose(pipe);
+    std::istringstream out(Output("python3 '" + scratch + "' '" + path + "'"));
+    for (std::string line; std::getline(out, line);) lines.push_back(line);
     return lines;
 }
 
