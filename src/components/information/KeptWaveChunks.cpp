@@ -81,12 +81,15 @@ KeptWaveChunks::Additions KeptWaveChunks::For(WaveForm& target) const {
     return additions;
 }
 
-// The target's INFO fields followed by the kept ones it lacks; an empty chunk when it lacks none.
+// The target's INFO fields followed by the kept ones it lacks; an empty chunk when it lacks none,
+// or when a list of the target's cannot be read whole (it is then left as it is).
 RawChunk KeptWaveChunks::JoinedInfo(WaveForm& target) const {
     std::vector<RawChunk> fields;
     for (const WaveChunk& chunk : target.Chunks()) {
         if (!chunk.IsList(kInfo)) continue;
-        for (RawChunk& field : RiffSubChunks::Split(target.Payload(chunk, kFormTypeBytes))) fields.push_back(std::move(field));
+        const std::vector<uint8_t> list = target.Payload(chunk, kFormTypeBytes);
+        if (static_cast<int64_t>(list.size()) != chunk.payloadBytes - kFormTypeBytes) return {};
+        for (RawChunk& field : RiffSubChunks::Split(list)) fields.push_back(std::move(field));
     }
     const size_t own = fields.size();
     for (const RawChunk& field : infoFields_) {
