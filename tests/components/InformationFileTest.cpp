@@ -9,24 +9,15 @@
 
 #include "components/information/AudioInformation.h"
 #include "support/TempDirGuard.h"
+#include "WaveBytes.h"
 
 namespace vesk {
 namespace {
 
-bool Have(const std::string& tool) { return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0; }
+using test::Output;
+using test::RunQuietly;
 
-bool RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
-
-// Standard output of the command (standard error discarded).
-std::string Output(const std::string& command) {
-    std::string out;
-    FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-    if (!pipe) return out;
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-    pclose(pipe);
-    return out;
-}
+bool Have(const std::string& tool) { return test::HaveTool(tool); }
 
 std::string Contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -187,6 +178,46 @@ TEST_F(InformationFileTest, FlacAndOggKeepTheirTags) {
         ExpectTags(*reader);
         EXPECT_TRUE(reader->Markers().empty()) << "these formats keep no markers";
     }
+}
+
+// A second of WMA made by ffmpeg with the given metadata options ("-metadata title=…" …).
+std::string MakeWma(const std::string& path, const std::string& metadata) {
+    const std::string command = "ffmpeg -v error -y -f lavfi -i sine=frequency=440:duration=1 -ac 2 -c:a wmav2 " +
+                                metadata + " '" + path + "'";
+    return RunQuietly(command) ? path : std::string();
+}
+
+// Every held tag as another program writes it with ffmpeg; the URL under its WMA attribute.
+constexpr const char* kWmaMetadata =
+    "-metadata 'title=Title ♪' -metadata artist=Artist -metadata album=Album -metadata comment=Comments "
+    "-metadata 'copyright=(c) 2024' -metadata composer=Composer -metadata encoded_by=Encoder "
+    "-metadata WM/UserWebURL=http://example.org/ -metadata date=1999 -metadata genre=Rock -metadata track=7";
+
+TEST_F(InformationFileTest, WmaTagsOfAnotherProgramAreRead) {
+    const std::string path = MakeWma(dir_.File("tagged.wma"), kWmaMetadata);
+    if (path.empty()) GTEST_SKIP() << "ffmpeg cannot write WMA";
+    auto reader = MakeCom<AudioInformation>();
+    Bstr name(path);
+    EXPECT_EQ(reader->ReadFileInfo(name.get()), S_OK);
+    ExpectTags(*reader);
+    EXPECT_TRUE(reader->Markers().empty()) << "WMA files carry no markers";
+}
+
+TEST_F(InformationFileTest, WmaTakesTheHeldTagsInPlaceOfOldOnes) {
+    const std::string path = MakeWma(dir_.File("old.wma"), "-metadata 'title=Old title' -metadata artist=Old "
+                                                           "-metadata comment=Old -metadata date=1980");
+    if (path.empty()) GTEST_SKIP() << "ffmpeg cannot write WMA";
+    auto reader = WriteAndReread(path);
+    ExpectTags(*reader);
+    EXPECT_TRUE(reader->Markers().empty());
+    // ffmpeg reads the file as another player would: the new values only, and the sound intact.
+    const std::string probe = Output("ffprobe -v error -show_format '" + path + "'");
+    for (const char* line : {"TAG:title=Title ♪", "TAG:artist=Artist", "TAG:comment=Comments", "TAG:album=Album",
+                             "TAG:WM/Year=1999", "TAG:WM/UserWebURL=http://example.org/", "duration=1."}) {
+        EXPECT_NE(probe.find(line), std::string::npos) << line << "\n" << probe;
+    }
+    EXPECT_EQ(probe.find("Old"), std::string::npos) << probe;
+    EXPECT_EQ(probe.find("1980"), std::string::npos) << probe;
 }
 
 TEST_F(InformationFileTest, FilesWithoutATagFormatAreLeftAlone) {

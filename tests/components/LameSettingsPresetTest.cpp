@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/LameSettingsStore.h"
+#include "components/file/LameSettingsStore.h"
 
 namespace vesk {
 namespace {

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "components/LameSettingsStore.h"
 #include "components/OutputFormat.h"
 #include "components/VeskAudioFile.h"
 #include "components/file/DecodeSession.h"
 #include "components/file/EncodeSession.h"
+#include "components/file/LameSettingsStore.h"
 
 namespace vesk {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "components/LameSettingsStore.h"
 #include "components/OutputFormat.h"
 #include "components/file/AudioEncoder.h"
+#include "components/file/LameSettingsStore.h"
 #include "platform/automation/SafeArray.h"
 
 namespace vesk {

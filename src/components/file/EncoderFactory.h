@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "components/LameSettingsStore.h"
 #include "components/file/AudioEncoder.h"
+#include "components/file/LameSettingsStore.h"
 
 namespace vesk {
 

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "components/LameSettingsStore.h"
 #include "components/file/AudioEncoder.h"
 #include "components/file/EncoderInputConverter.h"
+#include "components/file/LameSettingsStore.h"
 
 struct lame_global_struct;
 

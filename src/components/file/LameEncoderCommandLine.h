@@ -17,7 +17,7 @@
 
 #include <string_view>
 
-#include "components/LameSettingsStore.h"
+#include "components/file/LameSettingsStore.h"
 
 namespace vesk {
 

@@ -17,7 +17,7 @@
 
 #include <cstdint>
 
-#include "components/LameSettingsStore.h"
+#include "components/file/LameSettingsStore.h"
 
 struct lame_global_struct;
 

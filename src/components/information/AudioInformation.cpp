@@ -3,8 +3,8 @@
 #include "components/Id3Genres.h"
 #include "components/information/Mp3ChapterStore.h"
 #include "components/information/Mp3TagLayout.h"
-#include "components/information/RiffMarkerFile.h"
 #include "components/information/TagLibTagStore.h"
+#include "components/information/WaveMetadataFile.h"
 #include "platform/automation/OutParam.h"
 
 namespace vesk {
@@ -24,6 +24,7 @@ HRESULT SetText(std::u16string& field, BSTR value) {
 HRESULT AudioInformation::ReadFileInfo(BSTR fileName) {
     tags_ = TagValues{};
     markers_.clear();
+    kept_.Clear();
     selected_ = 0;
     const std::string path = BstrToUtf8(fileName);
     const bool tagged = TagLibTagStore::Read(path, tags_);
@@ -33,19 +34,19 @@ HRESULT AudioInformation::ReadFileInfo(BSTR fileName) {
 
 HRESULT AudioInformation::WriteFileInfo(BSTR fileName) {
     const std::string path = BstrToUtf8(fileName);
-    // Tags first: TagLib rewrites the file around its own tag chunks and keeps the marker chunks,
-    // and the marker writer in turn keeps TagLib's chunks.
+    // Tags first: TagLib rewrites the file around its own tag chunks and keeps the others, and
+    // the wave writer in turn keeps TagLib's chunks (joining the kept INFO fields to its list).
     const bool tagged = TagLibTagStore::Write(path, tags_, Mp3TagLayout::FromSetting(mp3TagVersion_));
     const bool marked = WriteMarkers(path);
     return (tagged || marked) ? S_OK : S_FALSE;
 }
 
 bool AudioInformation::ReadMarkers(const std::string& path) {
-    return RiffMarkerFile::Read(path, markers_) || Mp3ChapterStore::Read(path, markers_);
+    return WaveMetadataFile::Read(path, markers_, kept_) || Mp3ChapterStore::Read(path, markers_);
 }
 
 bool AudioInformation::WriteMarkers(const std::string& path) const {
-    if (RiffMarkerFile::IsWave(path)) return RiffMarkerFile::Write(path, markers_);
+    if (WaveMetadataFile::IsWave(path)) return WaveMetadataFile::Write(path, markers_, kept_);
     return Mp3ChapterStore::Write(path, markers_, Mp3TagLayout::FromSetting(mp3TagVersion_));
 }
 

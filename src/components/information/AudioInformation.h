@@ -1,8 +1,10 @@
 // VeskAudioInformation on real files: the tags through TagLib (TagLibTagStore), markers in the
-// `cue ` and `LIST`/`adtl` chunks of WAV files (RiffMarkerFile) and in the ID3v2 chapters of MP3
-// files (Mp3ChapterStore). ReadFileInfo clears what is held, then reads; WriteFileInfo stores what
-// is held into the file, in the file's own tag format. A file whose format has no tags (or no
-// markers) is left alone. The Mp3TagInfoVersion number (see Mp3TagLayout) is a writing
+// `cue ` and `LIST`/`adtl` chunks of WAV and RF64 files (WaveMetadataFile) and in the ID3v2
+// chapters of MP3 files (Mp3ChapterStore). ReadFileInfo clears what is held, then reads;
+// WriteFileInfo stores what is held into the file, in the file's own tag format. A file whose
+// format has no tags (or no markers) is left alone. Reading a wave file also keeps the chunks it
+// carries beside tags and markers (KeptWaveChunks), and writing into a wave file adds them: a
+// document opened from a wave file and saved as one keeps its broadcast and sampler data. The Mp3TagInfoVersion number (see Mp3TagLayout) is a writing
 // preference, not a tag: it survives reading a file.
 //
 // Not thread-safe: the control calls it from its own thread.
@@ -14,6 +16,7 @@
 
 #include "components/MarkerInfo.h"
 #include "components/VeskAudioInformation.h"
+#include "components/information/KeptWaveChunks.h"
 #include "components/information/TagValues.h"
 
 namespace vesk {
@@ -81,6 +84,7 @@ private:
 
     TagValues tags_;
     std::vector<MarkerInfo> markers_;
+    KeptWaveChunks kept_;  // of the last wave file read; empty after reading any other file
     int32_t selected_ = 0;       // 1-based; 0 = none
     int16_t mp3TagVersion_ = 0;  // see Mp3TagLayout
 };

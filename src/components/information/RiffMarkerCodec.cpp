@@ -4,6 +4,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "components/information/RiffSubChunks.h"
 #include "platform/automation/Bstr.h"
 #include "platform/io/ByteOrder.h"
 
@@ -48,14 +49,6 @@ void AppendLE32(std::vector<uint8_t>& out, uint32_t value) {
 uint32_t Frames(int32_t frames) { return frames > 0 ? static_cast<uint32_t>(frames) : 0; }
 
 int32_t FromFrames(uint32_t frames) { return frames > INT32_MAX ? INT32_MAX : static_cast<int32_t>(frames); }
-
-// Appends one sub-chunk: header, payload, pad byte for an odd size.
-void AppendChunk(std::vector<uint8_t>& out, uint32_t id, const std::vector<uint8_t>& payload) {
-    AppendLE32(out, id);
-    AppendLE32(out, static_cast<uint32_t>(payload.size()));
-    out.insert(out.end(), payload.begin(), payload.end());
-    if (payload.size() & 1) out.push_back(0);
-}
 
 std::vector<uint8_t> IdAndText(uint32_t cueId, const std::u16string& text) {
     std::vector<uint8_t> payload;
@@ -125,12 +118,7 @@ std::vector<MarkerInfo> RiffMarkerCodec::Decode(std::span<const uint8_t> cue, st
         indexOfCue.emplace(LoadLE32(point), markers.size());
         markers.push_back(std::move(marker));
     }
-    for (size_t at = 0; at + 8 <= adtl.size();) {
-        const uint32_t id = LoadLE32(&adtl[at]);
-        const size_t size = std::min<size_t>(LoadLE32(&adtl[at + 4]), adtl.size() - at - 8);
-        ApplySubChunk(id, adtl.subspan(at + 8, size), markers, indexOfCue);
-        at += 8 + size + (size & 1);
-    }
+    for (const RawChunk& sub : RiffSubChunks::Split(adtl)) ApplySubChunk(sub.id, sub.payload, markers, indexOfCue);
     return markers;
 }
 
@@ -154,9 +142,9 @@ std::vector<uint8_t> RiffMarkerCodec::EncodeAdtl(const std::vector<MarkerInfo>& 
     for (size_t i = 0; i < markers.size(); ++i) {
         const uint32_t cueId = static_cast<uint32_t>(i + 1);
         const MarkerInfo& marker = markers[i];
-        if (!marker.label.empty()) AppendChunk(payload, kLabl, IdAndText(cueId, marker.label));
-        if (!marker.note.empty()) AppendChunk(payload, kNote, IdAndText(cueId, marker.note));
-        if (NeedsLtxt(marker)) AppendChunk(payload, kLtxt, Ltxt(cueId, marker));
+        if (!marker.label.empty()) RiffSubChunks::Append(payload, kLabl, IdAndText(cueId, marker.label));
+        if (!marker.note.empty()) RiffSubChunks::Append(payload, kNote, IdAndText(cueId, marker.note));
+        if (NeedsLtxt(marker)) RiffSubChunks::Append(payload, kLtxt, Ltxt(cueId, marker));
     }
     return payload;
 }

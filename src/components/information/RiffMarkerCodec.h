@@ -5,7 +5,7 @@
 //                   purpose "rgn ", country, language, dialect, code page, then the text).
 // Strings are written as UTF-8 and zero-terminated; on reading, text that is not valid UTF-8 is
 // taken as Latin-1, as older tools wrote the local code page. Pure: the file side is
-// RiffMarkerFile's.
+// WaveMetadataFile's.
 #pragma once
 
 #include <cstdint>

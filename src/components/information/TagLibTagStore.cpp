@@ -1,5 +1,6 @@
 #include "components/information/TagLibTagStore.h"
 
+#include <taglib/asffile.h>
 #include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
@@ -7,6 +8,7 @@
 #include <taglib/mpegfile.h>
 #include <taglib/wavfile.h>
 
+#include "components/information/AsfTagFields.h"
 #include "components/information/TagPropertyConverter.h"
 #include "platform/automation/Bstr.h"
 
@@ -36,6 +38,12 @@ bool WriteMp3(TagLib::MPEG::File& file, const TagValues& values, Mp3TagLayout la
                      TagLib::File::DoNotDuplicate);
 }
 
+bool WriteAsf(TagLib::ASF::File& file, const TagValues& values) {
+    TagLib::ASF::Tag& tag = *file.tag();
+    AsfTagFields::SetProperties(tag, TagPropertyConverter::ToProperties(values, AsfTagFields::Properties(tag)));
+    return file.save();
+}
+
 bool WriteWave(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
     file.InfoTag()->setFieldText(kInfoCopyright, ToTagLib(values.copyright));
@@ -43,11 +51,29 @@ bool WriteWave(TagLib::RIFF::WAV::File& file, const TagValues& values) {
     return file.save();
 }
 
-// A WAV file tagged only in INFO (by another program) still shows its copyright and encoder.
+TagValues FromInfo(const TagLib::RIFF::Info::Tag& info) {
+    TagValues values = TagPropertyConverter::FromProperties(info.properties());
+    values.copyright = FromTagLib(info.fieldText(kInfoCopyright));
+    values.encodedBy = FromTagLib(info.fieldText(kInfoTechnician));
+    return values;
+}
+
+// TagLib reads a WAV file's tags from its ID3 chunk when it has one; other programs may have
+// tagged the same file in INFO only (the product as album, a copyright), and those fields must
+// not be lost on the way to the saved file.
 void FillFromInfo(const TagLib::RIFF::WAV::File& file, TagValues& values) {
-    if (!file.hasInfoTag()) return;
-    if (values.copyright.empty()) values.copyright = FromTagLib(file.InfoTag()->fieldText(kInfoCopyright));
-    if (values.encodedBy.empty()) values.encodedBy = FromTagLib(file.InfoTag()->fieldText(kInfoTechnician));
+    if (file.hasInfoTag()) TagPropertyConverter::FillMissing(values, FromInfo(*file.InfoTag()));
+}
+
+TagLib::ByteVector FieldName(uint32_t id) {
+    TagLib::ByteVector name(4, '\0');
+    for (unsigned int i = 0; i < 4; ++i) name[i] = static_cast<char>(id >> (8 * i));
+    return name;
+}
+
+TagLib::PropertyMap PropertiesOf(TagLib::File& file) {
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file)) return AsfTagFields::Properties(*asf->tag());
+    return file.properties();
 }
 
 // Opens the file when TagLib knows it as sound. A file that only looks like a known format by its
@@ -62,7 +88,7 @@ bool OpenSound(const std::string& path, TagLib::FileRef& ref) {
 bool TagLibTagStore::Read(const std::string& path, TagValues& values) {
     TagLib::FileRef ref;
     if (!OpenSound(path, ref)) return false;
-    values = TagPropertyConverter::FromProperties(ref.file()->properties());
+    values = TagPropertyConverter::FromProperties(PropertiesOf(*ref.file()));
     if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) FillFromInfo(*wave, values);
     return true;
 }
@@ -72,9 +98,20 @@ bool TagLibTagStore::Write(const std::string& path, const TagValues& values, Mp3
     if (!OpenSound(path, ref) || ref.file()->readOnly()) return false;
     if (auto* mp3 = dynamic_cast<TagLib::MPEG::File*>(ref.file())) return WriteMp3(*mp3, values, layout);
     if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) return WriteWave(*wave, values);
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(ref.file())) return WriteAsf(*asf, values);
     TagLib::File& file = *ref.file();
     file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
     return file.save();
+}
+
+bool TagLibTagStore::OwnsInfoField(uint32_t id) {
+    const TagLib::ByteVector name = FieldName(id);
+    if (name == kInfoCopyright || name == kInfoTechnician) return true;
+    // Which fields TagLib maps differs between its versions, so ask it: a field it maps shows up
+    // in its property map (the probe "1" suits text, year and track fields alike).
+    TagLib::RIFF::Info::Tag probe;
+    probe.setFieldText(name, "1");
+    return !probe.properties().isEmpty();
 }
 
 }  // namespace vesk

@@ -101,4 +101,13 @@ TagLib::PropertyMap TagPropertyConverter::ToProperties(const TagValues& values, 
     return existing;
 }
 
+void TagPropertyConverter::FillMissing(TagValues& values, const TagValues& fallback) {
+    for (const auto& [key, field] : kTextKeys) {
+        if ((values.*field).empty()) values.*field = fallback.*field;
+    }
+    if (values.year == 0) values.year = fallback.year;
+    if (values.genre < 0) values.genre = fallback.genre;
+    if (values.track == 0) values.track = fallback.track;
+}
+
 }  // namespace vesk

@@ -18,6 +18,9 @@ public:
     // `existing` with every key this component owns replaced by `values`; empty strings and zero
     // numbers (genre -1) remove their key. Keys the component does not know are kept.
     static TagLib::PropertyMap ToProperties(const TagValues& values, TagLib::PropertyMap existing);
+
+    // Gives every field of `values` that holds nothing (empty, 0, genre -1) the one of `fallback`.
+    static void FillMissing(TagValues& values, const TagValues& fallback);
 };
 
 }  // namespace vesk

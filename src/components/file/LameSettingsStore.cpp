@@ -1,4 +1,4 @@
-#include "components/LameSettingsStore.h"
+#include "components/file/LameSettingsStore.h"
 
 #include "components/file/LameEncoderCommandLine.h"
 #include "components/file/LameEncoderSettings.h"

@@ -1,7 +1,7 @@
 // The MP3 encoder settings object of VeskAudioFile: it stores every property a host sets and
 // answers it back, and the encoder reads Values() when it writes an MP3 file. A preset or a
 // command line changes the properties the way LAME's presets and options do (the text and the
-// number are kept too). What each value means to the encoder: file/LameEncoderSettings.h.
+// number are kept too). What each value means to the encoder: LameEncoderSettings.h.
 #pragma once
 
 #include <cstdint>
