@@ -6,6 +6,7 @@ import struct
 import subprocess
 import tempfile
 import unittest
+import wave
 
 import audioeditor
 
@@ -15,6 +16,37 @@ FORMATFILE, FILEACCESS = -12, -18
 
 def have(tool):
     return shutil.which(tool) is not None
+
+
+def chunk(fourcc, payload):
+    """A RIFF chunk with its pad byte."""
+    return fourcc + struct.pack("<I", len(payload)) + payload + (b"\0" if len(payload) % 2 else b"")
+
+
+def write_wav_with_cues(path, frames, rate, cues):
+    """A mono 16-bit WAV of `frames` frames of silence with cue points (position, length, label)
+    written byte by byte, so that positions past the end can be stored."""
+    fmt = struct.pack("<HHIIHH", 1, 1, rate, rate * 2, 2, 16)
+    cue = struct.pack("<I", len(cues))
+    adtl = b"adtl"
+    for n, (position, length, label) in enumerate(cues, 1):
+        cue += struct.pack("<II4sIII", n, position, b"data", 0, 0, position)
+        adtl += chunk(b"labl", struct.pack("<I", n) + label.encode() + b"\0")
+        if length:
+            adtl += chunk(b"ltxt", struct.pack("<II4sHHHH", n, length, b"rgn ", 0, 0, 0, 0))
+    body = b"WAVE" + chunk(b"fmt ", fmt) + chunk(b"data", b"\0\0" * frames) + chunk(b"cue ", cue)
+    body += chunk(b"LIST", adtl)
+    with open(path, "wb") as f:
+        f.write(chunk(b"RIFF", body))
+
+
+def markers_of(editor):
+    m = editor.Markers
+    found = []
+    for n in range(1, m.Count + 1):
+        m.Num = n
+        found.append((m.Position, m.Length, m.Label))
+    return found
 
 
 class Recorder:
@@ -126,6 +158,50 @@ class FileTest(unittest.TestCase):
         self.assertGreater(reader.Position.TotalSamples, 0)
         self.assertLess(reader.Position.TotalSamples, 44100 * 5)
         self.assertEqual(reader.Status, 0)
+        reader.Close()
+
+    def test_open_after_a_save_gives_the_files_own_format(self):
+        # A save tells the file component the document's format; the next open must not
+        # deliver the new file in it.
+        self.ed.SetFormatPCM(44100, 2, 16)
+        self.ed.Save(self.path("stereo.wav"))
+        mono = self.path("mono.wav")
+        with wave.open(mono, "wb") as w:
+            w.setnchannels(1)
+            w.setsampwidth(2)
+            w.setframerate(22050)
+            w.writeframes(struct.pack("<1000h", *range(1000)))
+        self.ed.Open(mono)
+        self.assertEqual((self.ed.FileInfo.Frequency, self.ed.FileInfo.Channels), (22050, 1))
+        self.assertEqual(self.ed.Position.TotalSamples, 1000)
+        self.assertEqual(list(self.ed.GetCurrentArray(1000)), list(range(1000)))
+
+    def test_markers_past_the_end_are_cut_when_read_as_a_save_cuts_them(self):
+        marked = self.path("marked.wav")
+        write_wav_with_cues(marked, 1000, 8000, [(100, 0, "in"), (900, 500, "long"), (5000, 0, "late")])
+        self.ed.Open(marked)
+        self.assertEqual(self.ed.LastErrorNum, 0)
+        self.assertEqual(markers_of(self.ed), [(100, 0, "in"), (900, 100, "long")])
+        self.ed.SetFormatPCM(8000, 1, 16)
+        again = self.path("again.wav")
+        self.ed.Save(again)
+        reader = audioeditor.Dispatch(PROGID)
+        reader.TempDirectory = self.dir + "/"
+        reader.Open(again)
+        self.assertEqual(markers_of(reader), [(100, 0, "in"), (900, 100, "long")])
+        reader.Close()
+
+    def test_wma_tags_travel_with_the_file(self):
+        info = self.ed.FileInfo
+        info.Title, info.Artist, info.Album = "A title", "An artist", "An album"
+        wma = self.path("tagged.wma")
+        self.ed.Save(wma)
+        self.assertEqual(self.ed.LastErrorNum, 0)
+        reader = audioeditor.Dispatch(PROGID)
+        reader.TempDirectory = self.dir + "/"
+        reader.Open(wma)
+        tags = reader.FileInfo
+        self.assertEqual((tags.Title, tags.Artist, tags.Album), ("A title", "An artist", "An album"))
         reader.Close()
 
     def test_cd_and_wma_names_route_to_their_components(self):

@@ -83,6 +83,26 @@ class PictureTest(unittest.TestCase):
                                 check=True)
         self.assertEqual(answer.stdout.split(), ["PNG", str(WIDTH), str(HEIGHT)])
 
+    def test_a_scale_type_the_view_does_not_know_changes_the_position_once(self):
+        counted = []
+
+        class Events:
+            def OnChangePosition(self):
+                counted.append(1)
+
+        ed = audioeditor.DispatchWithEvents(PROGID, Events)
+        ed.TempDirectory = self.dir + "/"
+        ed.New(44100, 2)
+        site = audioeditor.Container(ed, WIDTH, HEIGHT)
+        site.paint()
+        counted.clear()
+        ed.ScaleY.Type = 9
+        self.assertEqual(len(counted), 1)
+        self.assertEqual(ed.ScaleY.Type, 9)  # stored as given; the picture reads it as decibels
+        self.assertEqual(ed.ScaleX.Font.Charset, 1)
+        del site
+        ed.Close()
+
     def test_a_container_needs_a_control(self):
         with self.assertRaises(audioeditor.com_error):
             audioeditor.Container(self.ed.Position, 10, 10)
