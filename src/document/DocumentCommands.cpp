@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/ComponentErrors.h"
+#include "document/DocumentLimits.h"
 #include "document/WaveFile.h"
 #include "platform/io/PathUtil.h"
 
@@ -17,9 +18,9 @@ std::string PcmFormatText(int32_t frequency, int32_t channels) {
 }  // namespace
 
 void DocumentCommands::New(int32_t frequency, int32_t channels) {
-    // Only mono and stereo documents at a positive rate can be written; anything else would make
-    // a working file no part of the control can read.
-    if ((channels != 1 && channels != 2) || frequency <= 0) {
+    // Only mono and stereo documents at a rate the engine supports can be made; anything else
+    // would make a working file no part of the control can read or play.
+    if ((channels != 1 && channels != 2) || !IsSupportedFrequency(frequency)) {
         document_.SetError(component_error::kInvalidParam);
         return;
     }

@@ -86,17 +86,20 @@ void HistoryStore::DeleteFileOf(const DocState& state) {
 void HistoryStore::CarryMarkers(const DocState& previous, DocState& current, int64_t startFrame,
                                 int64_t endFrame, int64_t replacedFrames) {
     if (previous.markers.Empty()) return;
+    std::vector<MarkerRecord> carried;
+    carried.reserve(static_cast<size_t>(previous.markers.Count()));
     if (current.frequency != previous.frequency && previous.frequency > 0) {
         const double ratio = static_cast<double>(current.frequency) / previous.frequency;
         for (const MarkerRecord& marker : previous.markers) {
-            current.markers.InsertSorted(MarkerCarry::ThroughRateChange(marker, ratio));
+            carried.push_back(MarkerCarry::ThroughRateChange(marker, ratio));
         }
-        return;
+    } else {
+        const EditSpan span{startFrame, endFrame, replacedFrames};
+        for (const MarkerRecord& marker : previous.markers) {
+            if (auto moved = MarkerCarry::ThroughEdit(marker, span)) carried.push_back(std::move(*moved));
+        }
     }
-    const EditSpan span{startFrame, endFrame, replacedFrames};
-    for (const MarkerRecord& marker : previous.markers) {
-        if (auto moved = MarkerCarry::ThroughEdit(marker, span)) current.markers.InsertSorted(*moved);
-    }
+    current.markers.InsertAllSorted(carried);
 }
 
 void HistoryStore::CarryMarkers(HistoryStore& store) {

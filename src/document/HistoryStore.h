@@ -52,7 +52,7 @@ public:
     // Fills current's markers from previous's after an edit that replaced frames
     // [startFrame, endFrame) of previous by replacedFrames frames. When the rates differ the
     // markers are only scaled by current.frequency / previous.frequency. Markers are added to
-    // current's list with InsertSorted; nothing happens when previous has none.
+    // current's list as InsertSorted would add them; nothing happens when previous has none.
     static void CarryMarkers(const DocState& previous, DocState& current, int64_t startFrame,
                              int64_t endFrame, int64_t replacedFrames);
     // The same for the store's current state and the one before it, taking the edit from the

@@ -1,23 +1,76 @@
 #include "document/MarkerList.h"
 
 #include <algorithm>
+#include <deque>
+#include <map>
 
 namespace vesk {
 
-void MarkerList::InsertSorted(const MarkerRecord& marker) {
-    const uint32_t p = marker.positionFrames;
-    size_t index = 0;
-    if (!markers_.empty() && markers_.front().positionFrames <= p) {
-        // Walk on while the next marker lies strictly before p, and insert after the one reached.
-        // So a marker that ties goes right after the first marker when that one ties, and before
-        // the first tying marker otherwise; the walk also copes with a list left unsorted by
-        // position changes.
-        size_t reached = 0;
-        while (reached + 1 < markers_.size() && markers_[reached + 1].positionFrames < p) ++reached;
-        index = reached + 1;
+namespace {
+
+bool ByPosition(const MarkerRecord& a, const MarkerRecord& b) { return a.positionFrames < b.positionFrames; }
+
+}  // namespace
+
+// A marker goes after the markers that lie strictly before it. The walk that defines it starts
+// at the first marker: a marker before the first goes first; otherwise it walks on while the next
+// marker lies strictly before p and goes after the one reached. So a marker that ties goes right
+// after the first marker when that one ties, and before the first tying marker otherwise. In a
+// list in position order the walk ends where a binary search does.
+size_t MarkerList::InsertionIndex(uint32_t p) {
+    if (markers_.empty() || markers_.front().positionFrames > p) return 0;
+    if (!inOrder_) inOrder_ = std::is_sorted(markers_.begin(), markers_.end(), ByPosition);
+    if (inOrder_) {
+        MarkerRecord probe;
+        probe.positionFrames = p;
+        const auto first = std::lower_bound(markers_.begin() + 1, markers_.end(), probe, ByPosition);
+        return static_cast<size_t>(first - markers_.begin());
     }
+    size_t reached = 0;
+    while (reached + 1 < markers_.size() && markers_[reached + 1].positionFrames < p) ++reached;
+    return reached + 1;
+}
+
+void MarkerList::InsertSorted(const MarkerRecord& marker) {
+    const size_t index = InsertionIndex(marker.positionFrames);
     markers_.insert(markers_.begin() + static_cast<std::ptrdiff_t>(index), marker);
     current_ = static_cast<int32_t>(index) + 1;
+}
+
+void MarkerList::InsertAllSorted(const std::vector<MarkerRecord>& markers) {
+    if (!markers_.empty()) {
+        for (const MarkerRecord& marker : markers) InsertSorted(marker);
+        return;
+    }
+    if (markers.empty()) return;
+    // The rule applied group by group of equal positions: a marker starts its group when the
+    // position is new, goes second when its group is the first of the list, first otherwise.
+    std::map<uint32_t, std::deque<const MarkerRecord*>> groups;
+    uint32_t lastPosition = 0;
+    size_t lastOffset = 0;
+    for (const MarkerRecord& marker : markers) {
+        const uint32_t p = marker.positionFrames;
+        const auto group = groups.find(p);
+        if (group == groups.end()) {
+            groups[p].push_back(&marker);
+            lastOffset = 0;
+        } else if (group == groups.begin()) {
+            group->second.insert(group->second.begin() + 1, &marker);
+            lastOffset = 1;
+        } else {
+            group->second.push_front(&marker);
+            lastOffset = 0;
+        }
+        lastPosition = p;
+    }
+    markers_.reserve(markers.size());
+    size_t before = 0;
+    for (const auto& [position, members] : groups) {
+        if (position < lastPosition) before += members.size();
+        for (const MarkerRecord* member : members) markers_.push_back(*member);
+    }
+    current_ = static_cast<int32_t>(before + lastOffset) + 1;
+    inOrder_ = true;
 }
 
 void MarkerList::DeleteCurrent() {
@@ -30,6 +83,7 @@ void MarkerList::DeleteCurrent() {
 void MarkerList::Clear() {
     markers_.clear();
     current_ = 0;
+    inOrder_ = true;
 }
 
 void MarkerList::GoTo(int32_t number) {

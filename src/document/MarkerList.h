@@ -1,8 +1,9 @@
 // The markers of one document state, in position order, with a cursor on the current marker.
 // Markers are numbered 1..Count() in list order. A copy owns copies of every marker.
 //
-// The order is established only by InsertSorted: changing a marker's position through Current()
-// does not move it, so numbers stay until the next insert.
+// The order is established only by the inserts: changing a marker's position through Current()
+// does not move it, so numbers stay until the next insert. Inserting into a list in position
+// order takes a binary search; a list left out of order takes a walk.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,9 @@ public:
     // Inserts a copy after the markers that lie before it (see the .cpp for ties) and makes it
     // the current marker.
     void InsertSorted(const MarkerRecord& marker);
+    // InsertSorted of each marker in turn, into an empty list, in O(n log n); the last one
+    // becomes current. (A list that is not empty takes them one by one.)
+    void InsertAllSorted(const std::vector<MarkerRecord>& markers);
     // Removes the current marker; the next one becomes current, or the previous one when the
     // last was removed. Nothing on an empty list.
     void DeleteCurrent();
@@ -31,17 +35,27 @@ public:
     // 1-based number of the current marker; 0 when the list is empty.
     int32_t CurrentNumber() const { return current_; }
     // The current marker, or nullptr when the list is empty. Valid until the list changes.
-    MarkerRecord* Current() { return current_ > 0 ? &markers_[current_ - 1] : nullptr; }
+    MarkerRecord* Current() {
+        if (current_ == 0) return nullptr;
+        inOrder_ = false;  // the caller may move it
+        return &markers_[current_ - 1];
+    }
     const MarkerRecord* Current() const { return current_ > 0 ? &markers_[current_ - 1] : nullptr; }
 
     const_iterator begin() const { return markers_.begin(); }
     const_iterator end() const { return markers_.end(); }
 
-    bool operator==(const MarkerList&) const = default;
+    bool operator==(const MarkerList& other) const {
+        return markers_ == other.markers_ && current_ == other.current_;
+    }
 
 private:
+    // Where InsertSorted puts a marker at p (see the .cpp for ties).
+    size_t InsertionIndex(uint32_t p);
+
     std::vector<MarkerRecord> markers_;
     int32_t current_ = 0;  // 1-based, 0 when empty
+    bool inOrder_ = true;  // known to be in position order
 };
 
 }  // namespace vesk

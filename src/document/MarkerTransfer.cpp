@@ -37,6 +37,7 @@ void MarkerTransfer::Read(const std::string& fileName, DocState& state) {
     int32_t count = 0;
     info_.GetMarkerInfoCount(&count);
     const int64_t end = state.TotalFrames();
+    std::vector<MarkerRecord> markers;
     for (int32_t i = 1; i <= count; ++i) {
         info_.SelectMarkerInfo(i);
         MarkerRecord marker = SelectedMarker();
@@ -44,8 +45,9 @@ void MarkerTransfer::Read(const std::string& fileName, DocState& state) {
         int64_t length = marker.lengthFrames;
         if (!FitMarker(p, length, 0, end)) continue;
         marker.lengthFrames = static_cast<uint32_t>(length);
-        state.markers.InsertSorted(marker);
+        markers.push_back(std::move(marker));
     }
+    state.markers.InsertAllSorted(markers);
 }
 
 void MarkerTransfer::RemoveHeldMarkers() {

@@ -6,6 +6,7 @@
 #include "components/ComponentErrors.h"
 #include "components/ComponentNames.h"
 #include "document/CdTrackSource.h"
+#include "document/DocumentLimits.h"
 #include "document/FileComponentSource.h"
 #include "document/FileKind.h"
 #include "document/MarkerTransfer.h"
@@ -57,8 +58,14 @@ void SoundLoader::Open(const std::string& fileName, int32_t formatType) {
 
 bool SoundLoader::Load(BlockSource& source, const std::string& path) {
     const SourceFormat format = source.Format();
-    if (format.frequency <= 0 || format.channels < 1 || format.channels > 2) {
+    if (!IsSupportedFrequency(format.frequency) || format.channels < 1 || format.channels > 2) {
         document_.SetError(component_error::kFormatNotSupport);
+        return false;
+    }
+    // A sound longer than a document holds is refused whole rather than opened in part: saving
+    // the part over the file would lose the rest.
+    if (!FitsDocument(format.expectedBytes)) {
+        document_.SetError(component_error::kMemory);
         return false;
     }
     document_.SetFormat(format.frequency, format.channels, format.bitsPerSample);
@@ -77,7 +84,8 @@ bool SoundLoader::Load(BlockSource& source, const std::string& path) {
     const uint32_t dataBytes = file.DataSize();
     // Closing writes the sizes into the header: a file without them is no working file.
     if (!file.Close() || !decoded) {
-        document_.SetError(component_error::kFileAccess);  // the working file's disk is full or failing
+        // A decoder that delivers more than it announced may still pass the limit.
+        document_.SetError(file.LimitReached() ? component_error::kMemory : component_error::kFileAccess);
         display.FreeOverview();
         return false;
     }

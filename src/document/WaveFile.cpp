@@ -9,6 +9,7 @@ namespace vesk {
 
 bool WaveFile::Create(const std::string& path, uint32_t samplesPerSecond, uint16_t channels) {
     mode_ = WaveMode::Closed;
+    limitReached_ = false;
     path_ = path;
     format_ = WaveFormat::Pcm16(samplesPerSecond, channels);
     if (!WriteHeader()) {
@@ -45,6 +46,7 @@ bool WaveFile::WriteHeader() {
 
 bool WaveFile::Open(const std::string& path, WaveMode mode) {
     Reset();
+    limitReached_ = false;
     path_ = path;
     if (mode != WaveMode::Read && mode != WaveMode::ReadWrite) return false;
     const WaveHeaderInfo header = WaveHeaderCheck::Run(path);
@@ -78,15 +80,17 @@ int32_t WaveFile::Read(void* buffer, uint32_t byteCount) {
 
 bool WaveFile::Write(const void* buffer, uint32_t byteCount) {
     if (mode_ != WaveMode::ReadWrite && mode_ != WaveMode::Created) return false;
-    const uint32_t limit = std::numeric_limits<int32_t>::max();
-    const int32_t count = static_cast<int32_t>(std::min(byteCount, limit));
-    const int32_t written = file_.Write(buffer, count);
+    if (!FitsDocument(int64_t{position_} + byteCount)) {
+        limitReached_ = true;
+        return false;
+    }
+    const int32_t written = file_.Write(buffer, static_cast<int32_t>(byteCount));
     if (written <= 0) return false;
     // Every block reaches the OS at once so the file on disk is whole after each block.
     const bool flushed = file_.Flush();
     position_ += static_cast<uint32_t>(written);
     dataSize_ = std::max(dataSize_, position_);
-    return flushed;
+    return flushed && static_cast<uint32_t>(written) == byteCount;
 }
 
 bool WaveFile::Seek(uint32_t byteOffset) {

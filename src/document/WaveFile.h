@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+#include "document/DocumentLimits.h"
 #include "document/WaveFormat.h"
 #include "platform/io/RiffFile.h"
 
@@ -37,8 +38,8 @@ public:
     // read (0 at the end), or -1 on an I/O error (Position() is then unchanged).
     int32_t Read(void* buffer, uint32_t byteCount);
     // Writes the bytes at the current point and hands them to the OS at once; grows DataSize()
-    // when the point passes it. False when nothing was written or the flush failed, and in the
-    // modes Closed and Read.
+    // when the point passes it. False when not all was written or the flush failed, in the modes
+    // Closed and Read, and when the data would pass kMaxDataBytes (then LimitReached()).
     bool Write(const void* buffer, uint32_t byteCount);
     // Moves the point to byteOffset into the payload. Not bounds-checked: reads beyond
     // DataSize() return 0.
@@ -53,6 +54,9 @@ public:
     const WaveFormat& Format() const { return format_; }
     WaveMode Mode() const { return mode_; }
     uint32_t DataStart() const { return dataStart_; }  // file offset of the first sample byte
+    // A write was refused because the sound would pass what a document holds (kept after Close,
+    // until the next Create or Open).
+    bool LimitReached() const { return limitReached_; }
 
 private:
     bool WriteHeader();
@@ -66,6 +70,7 @@ private:
     WaveFormat format_;
     WaveMode mode_ = WaveMode::Closed;
     uint32_t dataStart_ = 0;
+    bool limitReached_ = false;
     RiffChunk chunk_;  // the sub-chunk in use ("fmt ", "fact", then "data")
     RiffChunk form_;   // the RIFF form
     RiffFile file_;

@@ -5,9 +5,12 @@
 #include <limits>
 
 #include "components/ComponentNames.h"
+#include "components/ComponentErrors.h"
 #include "edit/BlockSize.h"
+#include "edit/ClipboardFile.h"
 #include "edit/SampleLayout.h"
 #include "platform/automation/Bstr.h"
+#include "platform/io/PathUtil.h"
 
 namespace vesk {
 
@@ -51,20 +54,25 @@ void EditCommands::Copy() {
 
     document_.SetStatus(Status::Copying);
     WaveFile source, clip;
-    const bool ready = source.Open(state.filePath, WaveMode::Read) &&
-                       clip.Create(document_.TempFileName(), static_cast<uint32_t>(document_.Frequency()),
-                                   static_cast<uint16_t>(document_.Channels())) &&
-                       source.Seek(static_cast<uint32_t>(start)) && TryAllocate(buffer_, block + 1024);
-    for (int64_t copied = 0; ready;) {
+    ClipboardFile clipboard(document_.TempFileName());
+    bool written = source.Open(state.filePath, WaveMode::Read) && source.Seek(static_cast<uint32_t>(start)) &&
+                   TryAllocate(buffer_, block + 1024) &&
+                   clipboard.BeginWrite(clip, static_cast<uint32_t>(document_.Frequency()),
+                                        static_cast<uint16_t>(document_.Channels()));
+    for (int64_t copied = 0; written;) {
         const auto count = static_cast<uint32_t>(std::min(block, length - copied));
         const int32_t got = source.Read(buffer_.data(), count);
-        if (got < 1 || !clip.Write(buffer_.data(), static_cast<uint32_t>(got))) break;
+        if (got == 0) break;
+        written = got > 0 && clip.Write(buffer_.data(), static_cast<uint32_t>(got));
+        if (!written) break;
         copied += got;
         document_.Events().BlockOperation(Percent(static_cast<double>(copied), static_cast<double>(length)));
-        if (document_.IsIdle()) break;
+        if (document_.IsIdle()) break;  // cancelled: the clipboard keeps what was copied
     }
+    // A clipboard that could not be written whole is not left behind in part.
+    written = written ? clipboard.Commit(clip) : (clipboard.Abandon(clip), false);
+    if (!written) document_.SetError(component_error::kFileAccess);
     document_.SetStatus(Status::Idle);
-    clip.Close();
     source.Close();
     document_.Events().EndOperation();
 }
@@ -77,6 +85,14 @@ void EditCommands::Cut() {
         return;
     }
     DeleteSelect();
+}
+
+bool EditCommands::OpenClipboard(WaveFile& clip) {
+    const ClipboardFile clipboard(document_.TempFileName());
+    if (clipboard.OpenForReading(clip)) return true;
+    // No clipboard yet is no error; a name that is a link or another user's file is refused.
+    if (OwnerOf(document_.TempFileName()) == FileOwner::Foreign) document_.SetError(component_error::kFileAccess);
+    return false;
 }
 
 // ---- Insertion ----
@@ -104,7 +120,11 @@ void EditCommands::Paste() {
     if (!CanEdit()) return;
     document_.ClearError();
     WaveFile clip;
-    if (!clip.Open(document_.TempFileName(), WaveMode::Read)) return;
+    if (!OpenClipboard(clip)) return;
+    if (!frame_.Fits(State().selected ? State().SelectedBytes() : 0, clip.DataSize())) {
+        clip.Close();
+        return;
+    }
     const uint32_t block = FrameBlockBytes(document_.FileBufferSize(), OneSecondBytes(), clip.DataSize());
     WaveFile destination, source;
     if (!frame_.Begin(destination, source, Status::Paste)) {
@@ -222,7 +242,7 @@ void EditCommands::Mix(float amplifySelectPercent, float amplifyPastePercent) {
     document_.ClearError();
     const int64_t mixEnd = MixEnd();
     WaveFile clip;
-    if (!clip.Open(document_.TempFileName(), WaveMode::Read)) return;
+    if (!OpenClipboard(clip)) return;
     WaveFile destination, source;
     if (!frame_.Begin(destination, source, Status::Mix)) {
         clip.Close();
@@ -291,6 +311,7 @@ void EditCommands::InsertSilence(int32_t milliseconds) {
     document_.ClearError();
     const auto frames = static_cast<int64_t>(document_.Frequency() * (std::max(milliseconds, 0) / 1000.0));
     const int64_t bytes = frames * 2 * document_.Channels();
+    if (!frame_.Fits(State().selected ? State().SelectedBytes() : 0, bytes)) return;
     WaveFile destination, source;
     if (!frame_.Begin(destination, source, Status::InsertSilence)) return;
     document_.SetStatus(Status::InsertSilence);

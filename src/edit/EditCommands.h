@@ -23,7 +23,8 @@ public:
     // document and frame outlive the commands.
     EditCommands(Document& document, OperationFrame& frame) : document_(document), frame_(frame) {}
 
-    // Selection -> clipboard file (recreated in the document's format). No history entry.
+    // Selection -> clipboard file (recreated in the document's format). No history entry. A
+    // clipboard that cannot be written whole is left as it was, with LastErrorNum FILEACCESS.
     void Copy();
     // Copy, then DeleteSelect, or an Error event when LastErrorNum is set after the copy.
     void Cut();
@@ -57,6 +58,8 @@ private:
     };
 
     bool CanEdit();
+    // Opens the internal clipboard; false when there is none or it may not be read.
+    bool OpenClipboard(WaveFile& clip);
     bool CanEditSelection();
     const DocState& State() { return *document_.History().Current(); }
     uint32_t OneSecondBytes() const;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "components/ComponentErrors.h"
+#include "document/DocumentLimits.h"
 #include "edit/BlockSize.h"
 #include "platform/io/PathUtil.h"
 
@@ -134,7 +136,21 @@ void OperationFrame::Discard(WaveFile& destination, WaveFile& source) {
     source.Close();
     destination.Close();
     if (!path.empty()) RemoveFile(path);
+    if (destination.LimitReached()) return Refuse(component_error::kMemory);
     document_.Events().EndOperation();
+}
+
+void OperationFrame::Refuse(int32_t code) {
+    document_.SetError(code);
+    document_.ReportError();
+    document_.Events().EndOperation();
+}
+
+bool OperationFrame::Fits(int64_t removedBytes, int64_t addedBytes) {
+    const DocState& state = *document_.Current();
+    if (FitsDocument(int64_t{state.totalBytes} - removedBytes + addedBytes)) return true;
+    Refuse(component_error::kMemory);
+    return false;
 }
 
 void OperationFrame::CommitState(const std::string& path, uint32_t dataBytes) {

@@ -32,8 +32,14 @@ public:
     // a cancel during the copy; EndOperation is fired either way.
     bool Finish(WaveFile& destination, WaveFile& source, Status code);
     // For an operation that failed or was cancelled between the halves: closes both files,
-    // deletes the destination and fires EndOperation.
+    // deletes the destination and fires EndOperation (after Error MEMORY when the destination
+    // reached what a document holds).
     void Discard(WaveFile& destination, WaveFile& source);
+    // Whether the current sound with removedBytes taken out and addedBytes put in fits a
+    // document; otherwise LastErrorNum MEMORY, Error and EndOperation, and false.
+    bool Fits(int64_t removedBytes, int64_t addedBytes);
+    // Ends an operation that will not run: LastErrorNum code, Error, EndOperation.
+    void Refuse(int32_t code);
 
 private:
     // Copies at most limitBytes (or the rest of the source) block by block with progress.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "components/ComponentErrors.h"
+#include "document/DocumentLimits.h"
 #include "edit/FormatConversion.h"
 #include "platform/io/PathUtil.h"
 
@@ -10,10 +12,19 @@ namespace vesk {
 void SampleTypeConversion::Convert(int32_t frequency, int32_t channels) {
     if (!document_.History().Current() || !document_.IsIdle()) return;
     document_.ClearError();
-    // Only formats the working files can hold are converted to; anything else is refused
-    // like a conversion to the current format.
-    if (frequency <= 0 || (channels != 1 && channels != 2)) return;
+    // Only formats the working files can hold are converted to.
+    if (!IsSupportedFrequency(frequency) || (channels != 1 && channels != 2)) {
+        document_.SetError(component_error::kInvalidParam);
+        return;
+    }
     if (frequency == document_.Frequency() && channels == document_.Channels()) return;
+    const int64_t frames = document_.Current()->TotalFrames() * int64_t{frequency} / document_.Frequency();
+    if (!FitsDocument(frames * 2 * channels)) {
+        document_.SetError(component_error::kMemory);
+        document_.ReportError();
+        document_.Events().EndOperation();
+        return;
+    }
 
     progress_.Deactivate();
     const std::string path = document_.NewWorkingFileName();

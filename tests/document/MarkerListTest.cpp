@@ -1,6 +1,8 @@
 // MarkerList: numbering by position, the cursor after inserts and deletes, and copies.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <vector>
 
 #include "document/MarkerList.h"
@@ -90,6 +92,49 @@ TEST(MarkerListTest, MovingAMarkerDoesNotResortAndCopiesAreIndependent) {
     EXPECT_EQ(Labels(list), (std::vector<std::string>{"moved", "200"}));
     EXPECT_EQ(Labels(copy), (std::vector<std::string>{"100", "200"}));
     EXPECT_EQ(copy.CurrentNumber(), 2);
+}
+
+// The ordering rule as it is written, one marker at a time, for comparison with the list's fast
+// paths: walk from the first marker while the next lies strictly before p, insert after it.
+size_t WalkIndex(const std::vector<MarkerRecord>& list, uint32_t p) {
+    if (list.empty() || list.front().positionFrames > p) return 0;
+    size_t reached = 0;
+    while (reached + 1 < list.size() && list[reached + 1].positionFrames < p) ++reached;
+    return reached + 1;
+}
+
+TEST(MarkerListTest, FastInsertsKeepTheOrderOfTheWalkWithManyTies) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<MarkerRecord> input;
+        const uint32_t spread = 1 + random() % 20;  // few positions: many ties
+        for (int i = 0; i < 40; ++i) input.push_back(At(random() % spread, std::to_string(i)));
+        std::vector<MarkerRecord> walked;
+        size_t lastIndex = 0;
+        MarkerList oneByOne;
+        for (const MarkerRecord& marker : input) {
+            lastIndex = WalkIndex(walked, marker.positionFrames);
+            walked.insert(walked.begin() + static_cast<std::ptrdiff_t>(lastIndex), marker);
+            oneByOne.InsertSorted(marker);
+        }
+        MarkerList bulk;
+        bulk.InsertAllSorted(input);
+        std::vector<std::string> expected;
+        for (const MarkerRecord& marker : walked) expected.push_back(marker.label);
+        ASSERT_EQ(Labels(oneByOne), expected) << "round " << round;
+        ASSERT_EQ(Labels(bulk), expected) << "round " << round;
+        EXPECT_EQ(oneByOne.CurrentNumber(), static_cast<int32_t>(lastIndex) + 1);
+        EXPECT_EQ(bulk.CurrentNumber(), static_cast<int32_t>(lastIndex) + 1);
+    }
+}
+
+TEST(MarkerListTest, AListMovedOutOfOrderStillTakesTheWalk) {
+    MarkerList list;
+    for (uint32_t p : {100u, 200u, 300u, 400u}) list.InsertSorted(At(p, std::to_string(p)));
+    list.GoTo(2);
+    list.Current()->positionFrames = 500;  // "200" now lies at 500: the walk stops there
+    list.InsertSorted(At(350, "new"));
+    EXPECT_EQ(Labels(list), (std::vector<std::string>{"100", "new", "200", "300", "400"}));
 }
 
 }  // namespace

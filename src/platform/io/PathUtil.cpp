@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace vesk {
 
@@ -28,6 +29,14 @@ bool IsEnterableDirectory(const std::string& directory) {
     return !directory.empty() && stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
            access(directory.c_str(), X_OK) == 0;
 }
+
+FileOwner OwnerOf(const std::string& path) {
+    struct stat status {};
+    if (lstat(path.c_str(), &status) != 0) return errno == ENOENT ? FileOwner::Missing : FileOwner::Foreign;
+    return S_ISREG(status.st_mode) && status.st_uid == geteuid() ? FileOwner::Own : FileOwner::Foreign;
+}
+
+bool RenameFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
 bool RemoveFile(const std::string& path) {
     if (path.empty()) return true;

@@ -22,4 +22,13 @@ bool IsEnterableDirectory(const std::string& directory);
 // Deletes the file; true when it is gone afterwards (a file that was already gone is fine).
 bool RemoveFile(const std::string& path);
 
+// Who a name in a folder others may write belongs to, judged without following a link: Own is a
+// regular file of this process's user; a link, a folder, a device or another user's file is
+// Foreign.
+enum class FileOwner { Missing, Own, Foreign };
+FileOwner OwnerOf(const std::string& path);
+
+// rename(2): moves `from` over `to` in one step (a link at `to` is replaced, never followed).
+bool RenameFile(const std::string& from, const std::string& to);
+
 }  // namespace vesk

@@ -27,7 +27,7 @@ std::string CreateFileBeside(const std::string& target) {
 bool ReplaceFile(const std::string& written, const std::string& target) {
     struct stat status {};
     if (stat(target.c_str(), &status) == 0) chmod(written.c_str(), status.st_mode & 07777);
-    return std::rename(written.c_str(), target.c_str()) == 0;
+    return RenameFile(written, target);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

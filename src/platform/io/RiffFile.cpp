@@ -42,8 +42,10 @@ ssize_t ReadSome(int fd, uint8_t* data, size_t byteCount, int64_t offset) {
 int OpenFlags(RiffOpenMode mode) {
     switch (mode) {
         case RiffOpenMode::Read: return O_RDONLY;
-        case RiffOpenMode::ReadWrite: return O_RDWR;
-        case RiffOpenMode::Create: return O_RDWR | O_CREAT | O_TRUNC;
+        // Files the control writes are its own: a link planted at their name is refused, never
+        // followed.
+        case RiffOpenMode::ReadWrite: return O_RDWR | O_NOFOLLOW;
+        case RiffOpenMode::Create: return O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW;
     }
     return O_RDONLY;
 }
