@@ -1,0 +1,110 @@
+// Decodes the corpus of tests/corpus/make_corpus.py through the file component, in the order and
+// block size the control uses, and compares each file with what an independent decoder made of
+// it (manifest.json): error code, rate, channels, frame count, peak and sample values.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "components/file/AudioFileComponent.h"
+
+namespace vesk {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Decoded {
+    int32_t error = 0;
+    int32_t hz = 0;
+    int32_t channels = 0;
+    std::vector<int16_t> samples;
+};
+
+class FileDecodeCorpus : public testing::Test {
+protected:
+    // Writes the corpus when ctest has not (a direct run of the test program) or when the script
+    // changed since.
+    static void SetUpTestSuite() {
+        const fs::path manifest = fs::path(VESK_CORPUS_DIR) / "manifest.json";
+        std::error_code ec;
+        if (fs::exists(manifest, ec) && fs::last_write_time(manifest) >= fs::last_write_time(VESK_CORPUS_SCRIPT)) {
+            return;
+        }
+        const std::string command =
+            std::string(VESK_PYTHON) + " '" + VESK_CORPUS_SCRIPT + "' '" + VESK_CORPUS_DIR + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+
+    static const nlohmann::json& Entry(const std::string& name) {
+        static const nlohmann::json manifest =
+            nlohmann::json::parse(std::ifstream(fs::path(VESK_CORPUS_DIR) / "manifest.json"));
+        for (const auto& entry : manifest.at("files")) {
+            if (entry.at("name") == name) return entry;
+        }
+        ADD_FAILURE() << name << " is not in the corpus";
+        static const nlohmann::json none = nlohmann::json::object();
+        return none;
+    }
+
+    // Every sample of the file as the control receives it.
+    static Decoded Decode(const std::string& name) {
+        auto file = MakeCom<AudioFileComponent>();
+        Decoded out;
+        file->OpenForDecoding(Bstr((fs::path(VESK_CORPUS_DIR) / name).string()).get(), 0, 1);
+        file->GetLastError(&out.error);
+        file->GetFrequency(&out.hz);
+        file->GetChannels(&out.channels);
+        while (true) {
+            SafeArrayPtr block;
+            file->ReadBlock(4 * out.hz, block.put());
+            if (block.size() < 2) break;
+            out.samples.insert(out.samples.end(), block.shorts().begin(), block.shorts().end());
+        }
+        file->CloseFile();
+        return out;
+    }
+
+    // The file decodes as its manifest entry says.
+    static void ExpectAsReference(const std::string& name) {
+        SCOPED_TRACE(name);
+        const nlohmann::json& want = Entry(name);
+        const Decoded got = Decode(name);
+        const int32_t error = want.value("error", 0);
+        EXPECT_EQ(got.error, error);
+        if (error != 0) {
+            EXPECT_TRUE(got.samples.empty());
+            return;
+        }
+        ASSERT_EQ(got.hz, want.at("rate").get<int32_t>());
+        ASSERT_EQ(got.channels, want.at("channels").get<int32_t>());
+        EXPECT_EQ(int64_t(got.samples.size()) / got.channels, want.at("frames").get<int64_t>());
+        const int tolerance = want.at("tolerance").get<int>();
+        int peak = 0;
+        for (int16_t s : got.samples) peak = std::max(peak, std::abs(int(s)));
+        EXPECT_NEAR(peak, want.at("peak").get<int>(), tolerance);
+        for (const auto& pick : want.at("samples")) {
+            const auto frame = pick.at(0).get<size_t>();
+            const auto values = pick.at(1).get<std::vector<int>>();
+            for (size_t c = 0; c < values.size(); ++c) {
+                const size_t at = frame * values.size() + c;
+                if (at >= got.samples.size()) {
+                    ADD_FAILURE() << "frame " << frame << " is missing";
+                    break;
+                }
+                EXPECT_NEAR(got.samples[at], values[c], tolerance) << "frame " << frame << ", channel " << c;
+            }
+        }
+    }
+};
+
+TEST_F(FileDecodeCorpus, Rf64WithMarkersAfterTheData) { ExpectAsReference("rf64_markers.wav"); }
+
+TEST_F(FileDecodeCorpus, BroadcastWaveWithBextSmplIxmlAndInfoChunks) { ExpectAsReference("bwf_bext_smpl_ixml.wav"); }
+
+TEST_F(FileDecodeCorpus, TruncatedFlacGivesEveryWholeFrame) { ExpectAsReference("flac_truncated.flac"); }
+
+}  // namespace
+}  // namespace vesk
