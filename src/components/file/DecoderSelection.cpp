@@ -1,28 +1,16 @@
 #include "components/file/DecoderSelection.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "components/ComponentErrors.h"
 #include "components/file/FfmpegDecoder.h"
 #include "components/file/SndfileDecoder.h"
+#include "platform/io/FileProbe.h"
 
 namespace vesk {
-
-bool DecoderSelection::IsReadableFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat status {};
-    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    ::close(fd);
-    return regular;
-}
 
 std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, int32_t formatType, int32_t* error) {
     // The back-ends' own access errors are vague (libsndfile reports some content errors as
     // system errors), so access is settled first and content errors after.
-    if (!IsReadableFile(path)) {
+    if (ProbeReadableFile(path) != FileProbe::Readable) {
         *error = component_error::kFileAccess;
         return nullptr;
     }

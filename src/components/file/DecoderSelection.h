@@ -17,9 +17,6 @@ public:
     // format but cannot decode it, FORMATFILE when no back-end recognises the content.
     // formatType: FormatTypeConstants hint for headerless streams, 0 = detect.
     static std::unique_ptr<AudioDecoder> Open(const std::string& path, int32_t formatType, int32_t* error);
-
-private:
-    static bool IsReadableFile(const std::string& path);
 };
 
 }  // namespace vesk
