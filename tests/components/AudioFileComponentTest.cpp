@@ -84,13 +84,25 @@ TEST_F(AudioFileComponentTest, InputFormatAfterTheOpenConvertsWhatFollows) {
     EXPECT_EQ(int64_t(ReadAll(22050).size()), kFrames / 2);
 }
 
-TEST_F(AudioFileComponentTest, InputFormatBeforeTheOpenHoldsUntilTheInstanceIsReset) {
-    file_->SetInputFormat(8000, 2);
-    OpenForDecoding("source.wav");
-    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 8000);
-    file_->ConfigureInstance(1);
-    OpenForDecoding("source.wav");
-    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 44100);
+// A save tells the component the document's format; the next file opened is still delivered in
+// its own rate and channel count, not resampled to the saved document's.
+TEST_F(AudioFileComponentTest, AfterASaveTheNextOpenDeliversTheFilesOwnFormat) {
+    file_->SetOutputFormatPCM(44100, 2, 16, nullptr);
+    file_->OpenForEncoding(Bstr(dir_.File("saved.wav")).get(), 0);
+    file_->SetInputFormat(44100, 2);
+    SafeArrayPtr block(SafeArrayCreateVector(VT_I2, 0, uint32_t(source_.size())));
+    std::copy(source_.begin(), source_.end(), block.shorts().begin());
+    file_->WriteBlock(block.get());
+    file_->CloseFile();
+    ASSERT_EQ(LastError(), component_error::kNone);
+
+    const std::vector<int16_t> voice = test::TwoTones(11025, 1, 22050, 440.0);
+    ASSERT_TRUE(test::WriteSound(dir_.File("voice.wav"), voice, 22050, 1));
+    OpenForDecoding("voice.wav");
+    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 22050);
+    EXPECT_EQ(Get(&IVeskAudioFile::GetChannels), 1);
+    EXPECT_EQ(Get(&IVeskAudioFile::GetLength), 11025);
+    EXPECT_TRUE(ReadAll(4 * 22050) == voice);
 }
 
 TEST_F(AudioFileComponentTest, FailuresAreKeptForGetLastErrorAndLeaveNothingOpen) {
@@ -147,7 +159,6 @@ TEST_F(AudioFileComponentTest, EncodesInTheOutputFormatAndAnswersItsRate) {
     file_->CloseFile();
     EXPECT_EQ(LastError(), component_error::kNone);
 
-    file_->ConfigureInstance(1);  // the input format would otherwise apply to the decoding too
     OpenForDecoding("out.wav");
     EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 22050);
     EXPECT_EQ(Get(&IVeskAudioFile::GetChannels), 1);

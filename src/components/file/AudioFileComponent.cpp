@@ -21,7 +21,6 @@ HRESULT AudioFileComponent::OpenForDecoding(BSTR fileName, int32_t formatType, i
     std::unique_ptr<AudioDecoder> decoder = DecoderSelection::Open(BstrToUtf8(fileName), formatType, &lastError_);
     if (!decoder) return S_OK;
     decoding_ = std::make_unique<DecodeSession>(std::move(decoder));
-    if (inputHz_ > 0 || inputChannels_ > 0) decoding_->Deliver(inputHz_, inputChannels_);
     return S_OK;
 }
 
@@ -84,9 +83,12 @@ HRESULT AudioFileComponent::SetInputFormat(int32_t hz, int32_t channels) {
         lastError_ = component_error::kInvalidParam;
         return S_OK;
     }
+    if (decoding_) {
+        if (!decoding_->Deliver(hz, channels)) lastError_ = component_error::kFormatNotSupport;
+        return S_OK;
+    }
     inputHz_ = hz;
     inputChannels_ = channels;
-    if (decoding_ && !decoding_->Deliver(hz, channels)) lastError_ = component_error::kFormatNotSupport;
     if (encoding_) {
         const int32_t result = encoding_->ChangeInput(Input());
         if (result != component_error::kNone) lastError_ = result;
