@@ -100,6 +100,19 @@ protected:
     }
 };
 
+// Floating-point samples are scaled to 16-bit full scale (1.0 to 32767), not rounded to the
+// integers -1, 0 and 1; what lies above full scale is clipped.
+TEST_F(FileDecodeCorpus, FloatWavIsScaledToFullScaleAndClipped) {
+    ExpectAsReference("float32_peak1.wav");
+    ExpectAsReference("float64_overs.wav");
+}
+
+// Lossy decoders deliver values above full scale for a signal encoded near it; those are clipped
+// on every decoding path, never wrapped around to the other sign.
+TEST_F(FileDecodeCorpus, LossyOversAreClippedNotWrapped) {
+    for (const char* name : {"mp3_overs.mp3", "vorbis_overs.ogg", "opus_overs.opus"}) ExpectAsReference(name);
+}
+
 TEST_F(FileDecodeCorpus, Rf64WithMarkersAfterTheData) { ExpectAsReference("rf64_markers.wav"); }
 
 TEST_F(FileDecodeCorpus, BroadcastWaveWithBextSmplIxmlAndInfoChunks) { ExpectAsReference("bwf_bext_smpl_ixml.wav"); }

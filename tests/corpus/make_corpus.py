@@ -111,7 +111,9 @@ def decoded_samples(path, reference):
     if reference == "sox":
         command = ["sox", path, "-t", "s16", "-"]
     else:
-        decoder = ["-c:a", "libopus"] if reference == "ffmpeg+libopus" else []
+        # (The Opus library soft-clips its own 16-bit output; asked for floats, it leaves the
+        # clipping to ffmpeg's conversion like every other decoder.)
+        decoder = ["-c:a", "libopus", "-request_sample_fmt", "flt"] if reference == "ffmpeg+libopus" else []
         command = ["ffmpeg", "-v", "quiet", *decoder, "-i", path, "-f", "s16le", "-acodec", "pcm_s16le", "-"]
     raw = subprocess.run(command, check=False, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
     return list(struct.unpack("<%dh" % (len(raw) // 2), raw[: len(raw) // 2 * 2]))

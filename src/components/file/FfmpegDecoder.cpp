@@ -5,6 +5,7 @@
 
 #include "components/ComponentErrors.h"
 #include "components/file/FormatText.h"
+#include "components/file/Pcm16.h"
 
 namespace vesk {
 namespace {
@@ -89,7 +90,8 @@ int32_t FfmpegDecoder::OpenCodec() {
     return component_error::kNone;
 }
 
-// Same rate in and out: the converter only changes the sample type and mixes down to stereo.
+// Same rate in and out: the converter only makes interleaved floats and mixes down to stereo;
+// FloatToPcm16 makes the 16-bit samples, as for every source.
 int32_t FfmpegDecoder::OpenResampler() {
     AVChannelLayout in{};
     if (codec_->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
@@ -100,7 +102,7 @@ int32_t FfmpegDecoder::OpenResampler() {
     AVChannelLayout out{};
     av_channel_layout_default(&out, in.nb_channels >= 2 ? 2 : 1);
     SwrContext* raw = nullptr;
-    const int error = swr_alloc_set_opts2(&raw, &out, AV_SAMPLE_FMT_S16, codec_->sample_rate, &in,
+    const int error = swr_alloc_set_opts2(&raw, &out, AV_SAMPLE_FMT_FLT, codec_->sample_rate, &in,
                                           codec_->sample_fmt, codec_->sample_rate, 0, nullptr);
     converter_.reset(raw);
     av_channel_layout_uninit(&in);
@@ -147,7 +149,7 @@ bool FfmpegDecoder::NextFrame() {
     }
 }
 
-int64_t FfmpegDecoder::Convert(int16_t* out, int64_t maxFrames, bool fresh) {
+int64_t FfmpegDecoder::Convert(float* out, int64_t maxFrames, bool fresh) {
     auto* target = reinterpret_cast<uint8_t*>(out);
     const uint8_t** source = fresh ? const_cast<const uint8_t**>(frame_->extended_data) : nullptr;
     const int count = fresh ? frame_->nb_samples : 0;
@@ -157,17 +159,20 @@ int64_t FfmpegDecoder::Convert(int16_t* out, int64_t maxFrames, bool fresh) {
 
 int64_t FfmpegDecoder::Read(int16_t* out, int64_t maxFrames) {
     if (!converter_ || maxFrames <= 0) return 0;
+    const int32_t channels = info_.channels;
+    floats_.resize(static_cast<size_t>(maxFrames * channels));
     // What did not fit into the previous block waits inside the converter.
-    int64_t done = Convert(out, maxFrames, false);
+    int64_t done = Convert(floats_.data(), maxFrames, false);
     while (done < maxFrames && !finished_) {
         if (!NextFrame()) {
             finished_ = true;
             break;
         }
-        done += Convert(out + done * info_.channels, maxFrames - done, true);
+        done += Convert(floats_.data() + done * channels, maxFrames - done, true);
         av_frame_unref(frame_.get());
     }
-    if (finished_ && done < maxFrames) done += Convert(out + done * info_.channels, maxFrames - done, false);
+    if (finished_ && done < maxFrames) done += Convert(floats_.data() + done * channels, maxFrames - done, false);
+    FloatToPcm16(floats_.data(), out, done * channels);
     return done;
 }
 

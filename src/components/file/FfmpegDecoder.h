@@ -1,6 +1,8 @@
-// Decoder on FFmpeg (libavformat + libavcodec, libswresample to 16-bit mono or stereo at the
+// Decoder on FFmpeg (libavformat + libavcodec, libswresample to float mono or stereo at the
 // source rate): MP2, AVI audio, Musepack, AAC/M4A, G.729 and whatever else libsndfile refuses.
 #pragma once
+
+#include <vector>
 
 #include "components/file/AudioDecoder.h"
 #include "components/file/FfmpegHandles.h"
@@ -23,13 +25,14 @@ private:
     bool NextFrame();
     // Converts (and so consumes) up to maxFrames frames of what the converter holds, or of
     // frame_ when `fresh`, into out.
-    int64_t Convert(int16_t* out, int64_t maxFrames, bool fresh);
+    int64_t Convert(float* out, int64_t maxFrames, bool fresh);
 
     ffmpeg::FormatPtr input_;
     ffmpeg::CodecPtr codec_;
     ffmpeg::ResamplerPtr converter_;
     ffmpeg::PacketPtr packet_;
     ffmpeg::FramePtr frame_;
+    std::vector<float> floats_;  // the block being read, before FloatToPcm16
     int stream_ = -1;
     bool flushing_ = false;  // the demuxer is exhausted and the decoder has been told so
     bool finished_ = false;  // the decoder has delivered its last frame

@@ -6,6 +6,7 @@
 #include "components/ComponentErrors.h"
 #include "components/file/ChannelMix.h"
 #include "components/file/FormatText.h"
+#include "components/file/Pcm16.h"
 #include "components/file/StreamBitrate.h"
 
 namespace vesk {
@@ -22,7 +23,7 @@ constexpr int32_t kTypeG723 = 8;
 constexpr uint32_t kAuG721 = 23;
 constexpr uint32_t kAuG723With3Bits = 25;
 
-constexpr int64_t kMixChunkFrames = 4096;
+constexpr int64_t kChunkFrames = 4096;
 
 // A 24-byte AU header for a mono 8000 Hz stream of unknown length.
 std::vector<uint8_t> AuHeader(uint32_t encoding) {
@@ -166,23 +167,30 @@ void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType)
     info_.formatText = format_text::SampleBased(name, sf_.samplerate, info_.bitsPerSample, sf_.channels);
 }
 
+// Read as floats, the library's one lossless view of every encoding (its short reads round float
+// files to -1, 0, 1 and let lossy overshoots wrap), a bounded chunk at a time.
 int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
-    if (!file_ || maxFrames <= 0) return 0;
-    if (sf_.channels <= 2) return std::max<sf_count_t>(sf_readf_short(file_, out, maxFrames), 0);
-    return ReadMixedDown(out, maxFrames);
-}
-
-// Wider sources pass through a bounded buffer, a chunk at a time.
-int64_t SndfileDecoder::ReadMixedDown(int16_t* out, int64_t maxFrames) {
-    wide_.resize(static_cast<size_t>(kMixChunkFrames * sf_.channels));
+    if (!file_) return 0;
+    floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
     int64_t done = 0;
     while (done < maxFrames) {
-        const sf_count_t got = sf_readf_short(file_, wide_.data(), std::min(kMixChunkFrames, maxFrames - done));
+        const sf_count_t got = sf_readf_float(file_, floats_.data(), std::min(kChunkFrames, maxFrames - done));
         if (got <= 0) break;
-        ChannelMix::Convert(wide_.data(), sf_.channels, out + done * 2, 2, got);
+        ToDelivered(got, out + done * info_.channels);
         done += got;
     }
     return done;
+}
+
+// Sources with more than two channels are mixed down after the conversion.
+void SndfileDecoder::ToDelivered(int64_t frames, int16_t* out) {
+    if (sf_.channels <= 2) {
+        FloatToPcm16(floats_.data(), out, frames * sf_.channels);
+        return;
+    }
+    wide_.resize(floats_.size());
+    FloatToPcm16(floats_.data(), wide_.data(), frames * sf_.channels);
+    ChannelMix::Convert(wide_.data(), sf_.channels, out, 2, frames);
 }
 
 void SndfileDecoder::Close() {

@@ -29,12 +29,14 @@ private:
     bool OpenHeaderless(const std::string& path, int32_t formatType);
     bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
     void DescribeSource(const std::string& path, int32_t formatType);
-    int64_t ReadMixedDown(int16_t* out, int64_t maxFrames);
+    // Converts `frames` frames of floats_ into 16-bit frames of Info().channels at out.
+    void ToDelivered(int64_t frames, int16_t* out);
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
     std::unique_ptr<PrefixedFileStream> prefixed_;  // only for headerless G.72x streams
-    std::vector<int16_t> wide_;                     // frames of sources with more than 2 channels
+    std::vector<float> floats_;                     // a chunk of frames as read
+    std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;
 };
 
