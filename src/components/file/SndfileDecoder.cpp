@@ -108,6 +108,7 @@ int32_t SndfileDecoder::ErrorOf(int sndfileError) {
 int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
     // A file with a header of its own is read by that header, whatever the host's hint.
+    const std::optional<WaveHeader> wave = WaveHeader::Read(path);
     file_ = sf_open(path.c_str(), SFM_READ, &sf_);
     const int error = file_ ? SF_ERR_NO_ERROR : sf_error(nullptr);
     if (!file_ && !OpenHeaderless(path, formatType)) return ErrorOf(error);
@@ -116,7 +117,14 @@ int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
         return component_error::kFormatFile;
     }
     DescribeSource(path, formatType);
+    if (wave) TakeWaveHeader(*wave);
+    framesLeft_ = info_.lengthFrames;
     return component_error::kNone;
+}
+
+// What libsndfile leaves out: the end of the sound of block codecs.
+void SndfileDecoder::TakeWaveHeader(const WaveHeader& wave) {
+    info_.lengthFrames = wave.FramesHeld(info_.lengthFrames);
 }
 
 bool SndfileDecoder::OpenHeaderless(const std::string& path, int32_t formatType) {
@@ -173,12 +181,14 @@ int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
     if (!file_) return 0;
     floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
     int64_t done = 0;
-    while (done < maxFrames) {
-        const sf_count_t got = sf_readf_float(file_, floats_.data(), std::min(kChunkFrames, maxFrames - done));
+    const int64_t wanted = std::min(maxFrames, framesLeft_);
+    while (done < wanted) {
+        const sf_count_t got = sf_readf_float(file_, floats_.data(), std::min(kChunkFrames, wanted - done));
         if (got <= 0) break;
         ToDelivered(got, out + done * info_.channels);
         done += got;
     }
+    framesLeft_ -= done;
     return done;
 }
 
@@ -199,6 +209,7 @@ void SndfileDecoder::Close() {
     prefixed_.reset();
     sf_ = {};
     info_ = {};
+    framesLeft_ = 0;
 }
 
 }  // namespace vesk

@@ -2,7 +2,8 @@
 // GSM 6.10, G.721/G.723 and MPEG audio (through libsndfile's mpg123 support, which removes the
 // encoder delay and padding a LAME header announces). Headerless streams are read as the host's
 // FormatTypeConstants value says: RAW (4) 16-bit PCM 44100 Hz stereo, VOX (3) Dialogic ADPCM
-// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono.
+// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono. WAV files of block
+// codecs end where their own 'fact' chunk says (WaveHeader).
 #pragma once
 
 #include <sndfile.h>
@@ -12,6 +13,7 @@
 
 #include "components/file/AudioDecoder.h"
 #include "components/file/PrefixedFileStream.h"
+#include "components/file/WaveHeader.h"
 
 namespace vesk {
 
@@ -28,6 +30,7 @@ private:
     static int32_t ErrorOf(int sndfileError);
     bool OpenHeaderless(const std::string& path, int32_t formatType);
     bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
+    void TakeWaveHeader(const WaveHeader& wave);
     void DescribeSource(const std::string& path, int32_t formatType);
     // Converts `frames` frames of floats_ into 16-bit frames of Info().channels at out.
     void ToDelivered(int64_t frames, int16_t* out);
@@ -38,6 +41,7 @@ private:
     std::vector<float> floats_;                     // a chunk of frames as read
     std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;
+    int64_t framesLeft_ = 0;  // of what the file holds; libsndfile may decode past it
 };
 
 }  // namespace vesk
