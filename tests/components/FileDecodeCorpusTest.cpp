@@ -128,6 +128,14 @@ TEST_F(FileDecodeCorpus, ImaAdpcmEndsWhereItsFactChunkSays) {
     EXPECT_EQ(got.announcedFrames, Entry("ima_adpcm_partial_block.wav").at("frames").get<int32_t>());
 }
 
+// wBitsPerSample says 24, the block alignment says 4 bytes per sample: the samples are 24 valid
+// bits at the top of 4-byte containers.
+TEST_F(FileDecodeCorpus, TwentyFourBitSamplesInFourByteContainers) {
+    const Decoded got = ExpectAsReference("pcm24_in_4byte_container.wav");
+    EXPECT_EQ(got.bits, 24);
+    EXPECT_EQ(got.announcedFrames, Entry("pcm24_in_4byte_container.wav").at("frames").get<int32_t>());
+}
+
 TEST_F(FileDecodeCorpus, Rf64WithMarkersAfterTheData) { ExpectAsReference("rf64_markers.wav"); }
 
 TEST_F(FileDecodeCorpus, BroadcastWaveWithBextSmplIxmlAndInfoChunks) { ExpectAsReference("bwf_bext_smpl_ixml.wav"); }

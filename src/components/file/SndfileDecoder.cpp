@@ -8,6 +8,7 @@
 #include "components/file/FormatText.h"
 #include "components/file/Pcm16.h"
 #include "components/file/StreamBitrate.h"
+#include "platform/io/ByteOrder.h"
 
 namespace vesk {
 namespace {
@@ -24,6 +25,9 @@ constexpr uint32_t kAuG721 = 23;
 constexpr uint32_t kAuG723With3Bits = 25;
 
 constexpr int64_t kChunkFrames = 4096;
+
+// Offset of wBitsPerSample in a 'fmt ' chunk's payload.
+constexpr int64_t kFmtBitsOffset = 14;
 
 // A 24-byte AU header for a mono 8000 Hz stream of unknown length.
 std::vector<uint8_t> AuHeader(uint32_t encoding) {
@@ -109,7 +113,11 @@ int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
     // A file with a header of its own is read by that header, whatever the host's hint.
     const std::optional<WaveHeader> wave = WaveHeader::Read(path);
-    file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    if (wave && wave->UnderstatesContainer()) {
+        OpenWithContainerBits(path, *wave);
+    } else {
+        file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    }
     const int error = file_ ? SF_ERR_NO_ERROR : sf_error(nullptr);
     if (!file_ && !OpenHeaderless(path, formatType)) return ErrorOf(error);
     if (sf_.channels < 1 || sf_.samplerate < 1) {
@@ -122,8 +130,23 @@ int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     return component_error::kNone;
 }
 
-// What libsndfile leaves out: the end of the sound of block codecs.
+// wBitsPerSample is made the container's size; the samples are MSB-aligned in their containers,
+// as WAVE_FORMAT_EXTENSIBLE defines, so libsndfile then reads them as 32-bit PCM.
+void SndfileDecoder::OpenWithContainerBits(const std::string& path, const WaveHeader& wave) {
+    std::vector<uint8_t> bits(2);
+    StoreLE16(bits.data(), static_cast<uint16_t>(wave.ContainerBytes() * 8));
+    prefixed_ = std::make_unique<PrefixedFileStream>();
+    if (!prefixed_->OpenPatched(path, wave.fmtPayloadOffset + kFmtBitsOffset, bits)) return;
+    file_ = sf_open_virtual(PrefixedFileStream::Callbacks(), SFM_READ, &sf_, prefixed_.get());
+}
+
+// What libsndfile leaves out: the valid bits of wider containers and the end of the sound of
+// block codecs.
 void SndfileDecoder::TakeWaveHeader(const WaveHeader& wave) {
+    if (wave.formatTag == WaveHeader::kPcm && wave.validBits > 0 && wave.validBits < info_.bitsPerSample) {
+        info_.bitsPerSample = wave.validBits;
+        info_.formatText = format_text::SampleBased("PCM", sf_.samplerate, info_.bitsPerSample, sf_.channels);
+    }
     info_.lengthFrames = wave.FramesHeld(info_.lengthFrames);
 }
 

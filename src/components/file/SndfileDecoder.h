@@ -2,8 +2,9 @@
 // GSM 6.10, G.721/G.723 and MPEG audio (through libsndfile's mpg123 support, which removes the
 // encoder delay and padding a LAME header announces). Headerless streams are read as the host's
 // FormatTypeConstants value says: RAW (4) 16-bit PCM 44100 Hz stereo, VOX (3) Dialogic ADPCM
-// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono. WAV files of block
-// codecs end where their own 'fact' chunk says (WaveHeader).
+// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono. WAV files are
+// read with two corrections from their own header (WaveHeader): the end of the sound of block
+// codecs ('fact'), and sample containers wider than wBitsPerSample says.
 #pragma once
 
 #include <sndfile.h>
@@ -30,6 +31,7 @@ private:
     static int32_t ErrorOf(int sndfileError);
     bool OpenHeaderless(const std::string& path, int32_t formatType);
     bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
+    void OpenWithContainerBits(const std::string& path, const WaveHeader& wave);
     void TakeWaveHeader(const WaveHeader& wave);
     void DescribeSource(const std::string& path, int32_t formatType);
     // Converts `frames` frames of floats_ into 16-bit frames of Info().channels at out.
@@ -37,7 +39,7 @@ private:
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
-    std::unique_ptr<PrefixedFileStream> prefixed_;  // only for headerless G.72x streams
+    std::unique_ptr<PrefixedFileStream> prefixed_;  // headerless G.72x streams, corrected WAV headers
     std::vector<float> floats_;                     // a chunk of frames as read
     std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;

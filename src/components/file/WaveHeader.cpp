@@ -55,6 +55,12 @@ std::optional<WaveHeader> WaveHeader::Read(const std::string& path) {
     return header;
 }
 
+bool WaveHeader::UnderstatesContainer() const {
+    const int32_t container = ContainerBytes();
+    return formatTag == kPcm && container * channels == blockAlign && container <= 4 &&
+           (bitsPerSample + 7) / 8 < container;
+}
+
 int64_t WaveHeader::FramesHeld(int64_t decodedFrames) const {
     const bool blockCodec = formatTag != kPcm && formatTag != kIeeeFloat;
     // A zero count is a writer that never filled it in.

@@ -25,6 +25,11 @@ struct WaveHeader {
     // The header of a RIFF WAVE file; nothing for any other file or one that cannot be read.
     static std::optional<WaveHeader> Read(const std::string& path);
 
+    // Bytes per sample of one channel as the block alignment lays them out.
+    int32_t ContainerBytes() const { return channels ? blockAlign / channels : 0; }
+    // Integer PCM whose containers are wider than wBitsPerSample says (24 valid bits in 4-byte
+    // containers written with wBitsPerSample 24): libsndfile would read packed samples.
+    bool UnderstatesContainer() const;
     // The sample frames the file holds by its 'fact' chunk, when that is fewer than decodedFrames
     // and the codec needs it: block codecs (ADPCM and the like) fill their last block, and only
     // 'fact' says where the sound ends. Otherwise decodedFrames.
