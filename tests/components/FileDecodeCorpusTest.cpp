@@ -136,6 +136,13 @@ TEST_F(FileDecodeCorpus, TwentyFourBitSamplesInFourByteContainers) {
     EXPECT_EQ(got.announcedFrames, Entry("pcm24_in_4byte_container.wav").at("frames").get<int32_t>());
 }
 
+// The VBRI header's frame is larger than the stream's average, so a length estimated from it
+// falls short; decoding goes on to the end of the stream all the same.
+TEST_F(FileDecodeCorpus, Mp3WithVbriHeaderDecodesToTheEndOfTheStream) {
+    const Decoded got = ExpectAsReference("mp3_vbri.mp3");
+    EXPECT_EQ(int64_t(got.samples.size()) / 2, 1152 * Entry("mp3_vbri.mp3").at("mpeg_frames").get<int64_t>());
+}
+
 TEST_F(FileDecodeCorpus, Rf64WithMarkersAfterTheData) { ExpectAsReference("rf64_markers.wav"); }
 
 TEST_F(FileDecodeCorpus, BroadcastWaveWithBextSmplIxmlAndInfoChunks) { ExpectAsReference("bwf_bext_smpl_ixml.wav"); }

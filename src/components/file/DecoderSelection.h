@@ -1,5 +1,5 @@
-// Picks the back-end that reads a file: libsndfile first (it covers most formats and gives MP3
-// its exact length), FFmpeg for what libsndfile refuses.
+// Picks the back-end that reads a file: libsndfile first (it covers most formats), FFmpeg for
+// what libsndfile refuses, MPEG audio among it.
 #pragma once
 
 #include <cstdint>

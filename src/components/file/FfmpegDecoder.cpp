@@ -1,5 +1,6 @@
 #include "components/file/FfmpegDecoder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 
@@ -45,6 +46,21 @@ OutputCodec LikeCodec(AVCodecID id) {
         case AV_CODEC_ID_ADPCM_IMA_WAV: return OutputCodec::Adpcm;
         default: return OutputCodec::Pcm;
     }
+}
+
+// The stream's duration less the samples the decoder will drop at its start: the encoder delay
+// of a LAME header (FFmpeg starts such streams late), Opus pre-skip (initial padding). Padding at
+// the end is not announced, so this may exceed what decodes by up to a codec frame.
+int64_t AnnouncedFrames(const AVFormatContext& input, const AVStream& stream, int32_t hz) {
+    if (stream.duration == AV_NOPTS_VALUE) {
+        return input.duration != AV_NOPTS_VALUE ? av_rescale(input.duration, hz, AV_TIME_BASE) : 0;
+    }
+    const AVRational perSample{1, hz};
+    int64_t frames = av_rescale_q(stream.duration, stream.time_base, perSample) - stream.codecpar->initial_padding;
+    if (stream.start_time != AV_NOPTS_VALUE && stream.start_time > 0) {
+        frames -= av_rescale_q(stream.start_time, stream.time_base, perSample);
+    }
+    return std::max<int64_t>(frames, 0);
 }
 
 int32_t OpenError(int error) {
@@ -118,11 +134,7 @@ void FfmpegDecoder::DescribeSource() {
     info_.isPcm = IsPcm(parameters->codec_id);
     const int bits = av_get_bits_per_sample(parameters->codec_id);
     info_.bitsPerSample = info_.isPcm && bits > 0 ? bits : 16;
-    if (stream->duration != AV_NOPTS_VALUE) {
-        info_.lengthFrames = av_rescale_q(stream->duration, stream->time_base, AVRational{1, info_.frequency});
-    } else if (input_->duration != AV_NOPTS_VALUE) {
-        info_.lengthFrames = av_rescale(input_->duration, info_.frequency, AV_TIME_BASE);
-    }
+    info_.lengthFrames = AnnouncedFrames(*input_, *stream, info_.frequency);
     const int64_t bitsPerSecond = parameters->bit_rate > 0 ? parameters->bit_rate : input_->bit_rate;
     info_.bitrateKbps = bitsPerSecond > 0 ? static_cast<int32_t>((bitsPerSecond + 500) / 1000) : 0;
     info_.codec = LikeCodec(parameters->codec_id);

@@ -1,5 +1,6 @@
 // Decoder on FFmpeg (libavformat + libavcodec, libswresample to float mono or stereo at the
-// source rate): MP2, AVI audio, Musepack, AAC/M4A, G.729 and whatever else libsndfile refuses.
+// source rate): MPEG audio (MP3 with the encoder delay and padding a LAME header announces
+// removed), AVI audio, Musepack, AAC/M4A, G.729 and whatever else libsndfile refuses.
 #pragma once
 
 #include <vector>

@@ -46,7 +46,7 @@ struct SubtypeText {
     OutputCodec codec;
 };
 
-constexpr std::array<SubtypeText, 25> kSubtypes{{
+constexpr std::array<SubtypeText, 22> kSubtypes{{
     {SF_FORMAT_PCM_S8, "PCM", 8, OutputCodec::Pcm},
     {SF_FORMAT_PCM_U8, "PCM", 8, OutputCodec::Pcm},
     {SF_FORMAT_PCM_16, "PCM", 16, OutputCodec::Pcm},
@@ -65,9 +65,6 @@ constexpr std::array<SubtypeText, 25> kSubtypes{{
     {SF_FORMAT_G723_40, "G.723 ADPCM", 5, OutputCodec::G723},
     {SF_FORMAT_VORBIS, "Ogg Vorbis", 0, OutputCodec::OggVorbis},
     {SF_FORMAT_OPUS, "Opus", 0, OutputCodec::OggVorbis},
-    {SF_FORMAT_MPEG_LAYER_I, "MP1", 0, OutputCodec::Mp2},
-    {SF_FORMAT_MPEG_LAYER_II, "MP2", 0, OutputCodec::Mp2},
-    {SF_FORMAT_MPEG_LAYER_III, "MP3", 0, OutputCodec::Mp3},
     {SF_FORMAT_ALAC_16, "ALAC", 16, OutputCodec::Pcm},
     {SF_FORMAT_ALAC_20, "ALAC", 20, OutputCodec::Pcm},
     {SF_FORMAT_ALAC_24, "ALAC", 24, OutputCodec::Pcm},
@@ -123,6 +120,13 @@ int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     if (sf_.channels < 1 || sf_.samplerate < 1) {
         Close();
         return component_error::kFormatFile;
+    }
+    // libsndfile ends MPEG audio at the length its decoder estimated before scanning the stream
+    // (short for VBR files without a Xing header, for VBRI files), so MPEG audio is left to
+    // FFmpeg, which decodes to the end of the stream.
+    if ((sf_.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
+        Close();
+        return component_error::kFormatNotSupport;
     }
     DescribeSource(path, formatType);
     if (wave) TakeWaveHeader(*wave);

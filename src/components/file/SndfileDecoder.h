@@ -1,6 +1,5 @@
 // Decoder on libsndfile: WAV/AIFF/AU/RAW, FLAC, Ogg Vorbis, Opus, A-law/u-law, IMA/MS ADPCM,
-// GSM 6.10, G.721/G.723 and MPEG audio (through libsndfile's mpg123 support, which removes the
-// encoder delay and padding a LAME header announces). Headerless streams are read as the host's
+// GSM 6.10 and G.721/G.723; it refuses MPEG audio (FFmpeg reads that). Headerless streams are read as the host's
 // FormatTypeConstants value says: RAW (4) 16-bit PCM 44100 Hz stereo, VOX (3) Dialogic ADPCM
 // 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono. WAV files are
 // read with two corrections from their own header (WaveHeader): the end of the sound of block
