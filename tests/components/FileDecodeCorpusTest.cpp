@@ -143,6 +143,15 @@ TEST_F(FileDecodeCorpus, Mp3WithVbriHeaderDecodesToTheEndOfTheStream) {
     EXPECT_EQ(int64_t(got.samples.size()) / 2, 1152 * Entry("mp3_vbri.mp3").at("mpeg_frames").get<int64_t>());
 }
 
+// A file that opens but holds nothing that decodes is an error, never an empty sound.
+TEST_F(FileDecodeCorpus, FlacWithoutAWholeFrameIsAnError) {
+    ExpectAsReference("flac_truncated_in_first_frame.flac");
+}
+
+// FFmpeg matches WAV format tags as if they were letters of either case, and takes 0x70 for
+// 0x50 (MPEG Layer II); nothing in such a file decodes.
+TEST_F(FileDecodeCorpus, WavWithAnUnsupportedCodecIsReportedAsSuch) { ExpectAsReference("wav_format_0x70.wav"); }
+
 TEST_F(FileDecodeCorpus, Rf64WithMarkersAfterTheData) { ExpectAsReference("rf64_markers.wav"); }
 
 TEST_F(FileDecodeCorpus, BroadcastWaveWithBextSmplIxmlAndInfoChunks) { ExpectAsReference("bwf_bext_smpl_ixml.wav"); }

@@ -15,6 +15,7 @@ std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, in
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> decoders[] = {std::make_unique<SndfileDecoder>(), std::make_unique<FfmpegDecoder>()};
+    int32_t verdict = component_error::kNone;  // of the first back-end that knew the file
     bool knownButUnsupported = false;
     for (auto& decoder : decoders) {
         const int32_t result = decoder->Open(path, formatType);
@@ -22,9 +23,14 @@ std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, in
             *error = component_error::kNone;
             return std::move(decoder);
         }
+        if (verdict == component_error::kNone && decoder->Recognised()) verdict = result;
         knownButUnsupported = knownButUnsupported || result == component_error::kFormatNotSupport;
     }
-    *error = knownButUnsupported ? component_error::kFormatNotSupport : component_error::kFormatFile;
+    if (verdict != component_error::kNone) {
+        *error = verdict;
+    } else {
+        *error = knownButUnsupported ? component_error::kFormatNotSupport : component_error::kFormatFile;
+    }
     return nullptr;
 }
 

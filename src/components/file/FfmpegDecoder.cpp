@@ -74,6 +74,7 @@ int32_t OpenError(int error) {
 
 int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
+    recognised_ = false;
     int error = 0;
     input_ = ffmpeg::OpenInput(path.c_str(), nullptr, &error);
     if (!input_ && formatType == kFormatTypeMp2OrG729 && OpenError(error) != component_error::kFileAccess) {
@@ -82,6 +83,7 @@ int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
     if (!input_) return OpenError(error);
     stream_ = av_find_best_stream(input_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (stream_ < 0) return component_error::kFormatFile;
+    recognised_ = true;
     int32_t result = OpenCodec();
     if (result == component_error::kNone) result = OpenResampler();
     if (result != component_error::kNone) {
@@ -89,6 +91,20 @@ int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
         return result;
     }
     DescribeSource();
+    return DecodeFirstFrame();
+}
+
+// Decoding the first frame while opening refuses a file whose packets the decoder cannot read at
+// all (a codec the container names wrongly, only a damaged frame) instead of opening it as an
+// empty sound. The frame waits in the converter for the first Read.
+int32_t FfmpegDecoder::DecodeFirstFrame() {
+    if (!NextFrame()) {
+        const int32_t error = rejected_ > 0 ? component_error::kFormatNotSupport : component_error::kFormatFile;
+        Close();
+        return error;
+    }
+    Convert(nullptr, 0, true);
+    av_frame_unref(frame_.get());
     return component_error::kNone;
 }
 
@@ -148,17 +164,29 @@ bool FfmpegDecoder::NextFrame() {
     while (true) {
         const int received = avcodec_receive_frame(codec_.get(), frame_.get());
         if (received == 0) return true;
-        if (received != AVERROR(EAGAIN)) return false;  // the end, or a decoder that gave up
-        if (av_read_frame(input_.get(), packet_.get()) < 0) {
+        if (received == AVERROR_EOF) return false;
+        if (received != AVERROR(EAGAIN)) {
+            // A frame the decoder could not read is skipped: the rest of the file may decode.
+            ++rejected_;
             if (flushing_) return false;
-            flushing_ = true;
-            avcodec_send_packet(codec_.get(), nullptr);
-            continue;
         }
-        // A damaged packet is skipped: the rest of the file still decodes.
-        if (packet_->stream_index == stream_) avcodec_send_packet(codec_.get(), packet_.get());
-        av_packet_unref(packet_.get());
+        if (!SendPacket()) return false;
     }
+}
+
+bool FfmpegDecoder::SendPacket() {
+    if (flushing_) return false;
+    while (av_read_frame(input_.get(), packet_.get()) >= 0) {
+        const bool ours = packet_->stream_index == stream_;
+        const int sent = ours ? avcodec_send_packet(codec_.get(), packet_.get()) : 0;
+        av_packet_unref(packet_.get());
+        if (!ours) continue;
+        if (sent < 0) ++rejected_;  // a damaged packet is skipped likewise
+        return true;
+    }
+    flushing_ = true;
+    avcodec_send_packet(codec_.get(), nullptr);
+    return true;
 }
 
 int64_t FfmpegDecoder::Convert(float* out, int64_t maxFrames, bool fresh) {
@@ -197,6 +225,7 @@ void FfmpegDecoder::Close() {
     stream_ = -1;
     flushing_ = false;
     finished_ = false;
+    rejected_ = 0;
     info_ = {};
 }
 

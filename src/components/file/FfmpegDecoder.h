@@ -14,6 +14,7 @@ class FfmpegDecoder : public AudioDecoder {
 public:
     // formatType 12 (MP2/G.729) also tries a headerless G.729 stream when probing fails.
     int32_t Open(const std::string& path, int32_t formatType) override;
+    bool Recognised() const override { return recognised_; }
     const SourceInfo& Info() const override { return info_; }
     int64_t Read(int16_t* out, int64_t maxFrames) override;
     void Close() override;
@@ -22,8 +23,12 @@ private:
     int32_t OpenCodec();
     int32_t OpenResampler();
     void DescribeSource();
-    // Decodes the next frame of the chosen stream into frame_; false at the end or on an error.
+    int32_t DecodeFirstFrame();
+    // Decodes the next frame of the chosen stream into frame_, skipping what the decoder
+    // rejects; false at the end.
     bool NextFrame();
+    // Hands the decoder the stream's next packet, or the end of the stream; false after the end.
+    bool SendPacket();
     // Converts (and so consumes) up to maxFrames frames of what the converter holds, or of
     // frame_ when `fresh`, into out.
     int64_t Convert(float* out, int64_t maxFrames, bool fresh);
@@ -37,6 +42,8 @@ private:
     int stream_ = -1;
     bool flushing_ = false;  // the demuxer is exhausted and the decoder has been told so
     bool finished_ = false;  // the decoder has delivered its last frame
+    int64_t rejected_ = 0;   // packets and frames the decoder could not read
+    bool recognised_ = false;
     SourceInfo info_;
 };
 

@@ -108,6 +108,7 @@ int32_t SndfileDecoder::ErrorOf(int sndfileError) {
 
 int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
+    recognised_ = false;
     // A file with a header of its own is read by that header, whatever the host's hint.
     const std::optional<WaveHeader> wave = WaveHeader::Read(path);
     if (wave && wave->UnderstatesContainer()) {
@@ -128,9 +129,17 @@ int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
         Close();
         return component_error::kFormatNotSupport;
     }
+    recognised_ = true;
     DescribeSource(path, formatType);
     if (wave) TakeWaveHeader(*wave);
     framesLeft_ = info_.lengthFrames;
+    // The first chunk is decoded now: a file that announces sound but holds none that decodes
+    // (cut inside its first frame) is refused instead of opening as an empty sound.
+    floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
+    if (!Fill() && info_.lengthFrames != 0) {
+        Close();
+        return component_error::kFormatFile;
+    }
     return component_error::kNone;
 }
 
@@ -204,29 +213,36 @@ void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType)
 
 // Read as floats, the library's one lossless view of every encoding (its short reads round float
 // files to -1, 0, 1 and let lossy overshoots wrap), a bounded chunk at a time.
+bool SndfileDecoder::Fill() {
+    const int64_t wanted = std::min(kChunkFrames, framesLeft_);
+    const sf_count_t got = wanted > 0 ? sf_readf_float(file_, floats_.data(), wanted) : 0;
+    chunkFrames_ = std::max<sf_count_t>(got, 0);
+    chunkUsed_ = 0;
+    framesLeft_ -= chunkFrames_;
+    return chunkFrames_ > 0;
+}
+
 int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
     if (!file_) return 0;
-    floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
     int64_t done = 0;
-    const int64_t wanted = std::min(maxFrames, framesLeft_);
-    while (done < wanted) {
-        const sf_count_t got = sf_readf_float(file_, floats_.data(), std::min(kChunkFrames, wanted - done));
-        if (got <= 0) break;
-        ToDelivered(got, out + done * info_.channels);
-        done += got;
+    while (done < maxFrames && (chunkUsed_ < chunkFrames_ || Fill())) {
+        const int64_t count = std::min(maxFrames - done, chunkFrames_ - chunkUsed_);
+        ToDelivered(chunkUsed_, count, out + done * info_.channels);
+        chunkUsed_ += count;
+        done += count;
     }
-    framesLeft_ -= done;
     return done;
 }
 
 // Sources with more than two channels are mixed down after the conversion.
-void SndfileDecoder::ToDelivered(int64_t frames, int16_t* out) {
+void SndfileDecoder::ToDelivered(int64_t first, int64_t frames, int16_t* out) {
+    const float* in = floats_.data() + first * sf_.channels;
     if (sf_.channels <= 2) {
-        FloatToPcm16(floats_.data(), out, frames * sf_.channels);
+        FloatToPcm16(in, out, frames * sf_.channels);
         return;
     }
     wide_.resize(floats_.size());
-    FloatToPcm16(floats_.data(), wide_.data(), frames * sf_.channels);
+    FloatToPcm16(in, wide_.data(), frames * sf_.channels);
     ChannelMix::Convert(wide_.data(), sf_.channels, out, 2, frames);
 }
 
@@ -237,6 +253,8 @@ void SndfileDecoder::Close() {
     sf_ = {};
     info_ = {};
     framesLeft_ = 0;
+    chunkFrames_ = 0;
+    chunkUsed_ = 0;
 }
 
 }  // namespace vesk

@@ -21,6 +21,7 @@ class SndfileDecoder : public AudioDecoder {
 public:
     ~SndfileDecoder() override;
     int32_t Open(const std::string& path, int32_t formatType) override;
+    bool Recognised() const override { return recognised_; }
     const SourceInfo& Info() const override { return info_; }
     int64_t Read(int16_t* out, int64_t maxFrames) override;
     void Close() override;
@@ -33,16 +34,22 @@ private:
     void OpenWithContainerBits(const std::string& path, const WaveHeader& wave);
     void TakeWaveHeader(const WaveHeader& wave);
     void DescribeSource(const std::string& path, int32_t formatType);
-    // Converts `frames` frames of floats_ into 16-bit frames of Info().channels at out.
-    void ToDelivered(int64_t frames, int16_t* out);
+    // Decodes the next chunk of the file into floats_; false at its end.
+    bool Fill();
+    // Converts `frames` frames of floats_ from frame `first` on into 16-bit frames of
+    // Info().channels at out.
+    void ToDelivered(int64_t first, int64_t frames, int16_t* out);
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
     std::unique_ptr<PrefixedFileStream> prefixed_;  // headerless G.72x streams, corrected WAV headers
     std::vector<float> floats_;                     // a chunk of frames as read
+    int64_t chunkFrames_ = 0;                       // frames in floats_
+    int64_t chunkUsed_ = 0;                         // of those, frames delivered
     std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;
-    int64_t framesLeft_ = 0;  // of what the file holds; libsndfile may decode past it
+    bool recognised_ = false;
+    int64_t framesLeft_ = 0;  // to read from the file: libsndfile may decode past what it holds
 };
 
 }  // namespace vesk
