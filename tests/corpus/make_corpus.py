@@ -36,7 +36,9 @@ Files (the names are stable; other tests read some of them):
   wav_format_0x70.wav      a WAV whose format tag (0x70) no decoder here supports
 
 manifest.json: {"files": [{"name", "family", "reference", "error", "rate", "channels", "frames",
-"peak", "samples": [[frame, [value per channel]], ...], "tolerance", ...}]}. "error" is the
+"peak", "samples": [[frame, [value per channel]], ...], "tolerance", ...}]}. "reference" names
+the decoder the values come from ("ffmpeg", "sox", "ffmpeg+libopus", or "written values" where
+no decoder at hand reads the layout right). "error" is the
 ErrorConstants value the file component must report (0 for a file that decodes); "frames",
 "peak" and "samples" are 16-bit values (full scale 32767, overs clipped) as the reference
 decoded them; "tolerance" is how far another decoder of the same codec may differ per sample.
