@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   python3 python3-dev pybind11-dev
   libfreetype-dev libfontconfig-dev fonts-liberation2 libpng-dev
   imagemagick ffmpeg sox

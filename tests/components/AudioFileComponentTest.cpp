@@ -37,6 +37,21 @@ protected:
     void OpenForDecoding(const std::string& name, int32_t formatType = 0) {
         file_->OpenForDecoding(Bstr(dir_.File(name)).get(), formatType, 1);
     }
+    // Saves the 44100 Hz stereo source as the control does, in blocks of two seconds; the error
+    // after the open, or else after the close.
+    int32_t SaveSource(const std::string& name) {
+        file_->OpenForEncoding(Bstr(dir_.File(name)).get(), 0);
+        if (const int32_t error = LastError()) return error;
+        file_->SetInputFormat(44100, 2);
+        for (size_t at = 0; at < source_.size(); at += 2 * 44100) {
+            const size_t count = std::min<size_t>(2 * 44100, source_.size() - at);
+            SafeArrayPtr block(SafeArrayCreateVector(VT_I2, 0, uint32_t(count)));
+            std::copy_n(source_.begin() + long(at), count, block.shorts().begin());
+            file_->WriteBlock(block.get());
+        }
+        file_->CloseFile();
+        return LastError();
+    }
     // Reads blocks of `bytes` as the control does, until one has fewer than 2 elements.
     std::vector<int16_t> ReadAll(int32_t bytes) {
         std::vector<int16_t> all;
@@ -84,13 +99,19 @@ TEST_F(AudioFileComponentTest, InputFormatAfterTheOpenConvertsWhatFollows) {
     EXPECT_EQ(int64_t(ReadAll(22050).size()), kFrames / 2);
 }
 
-TEST_F(AudioFileComponentTest, InputFormatBeforeTheOpenHoldsUntilTheInstanceIsReset) {
-    file_->SetInputFormat(8000, 2);
-    OpenForDecoding("source.wav");
-    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 8000);
-    file_->ConfigureInstance(1);
-    OpenForDecoding("source.wav");
-    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 44100);
+// A save tells the component the document's format; the next file opened is still delivered in
+// its own rate and channel count, not resampled to the saved document's.
+TEST_F(AudioFileComponentTest, AfterASaveTheNextOpenDeliversTheFilesOwnFormat) {
+    file_->SetOutputFormatPCM(44100, 2, 16, nullptr);
+    ASSERT_EQ(SaveSource("saved.wav"), component_error::kNone);
+
+    const std::vector<int16_t> voice = test::TwoTones(11025, 1, 22050, 440.0);
+    ASSERT_TRUE(test::WriteSound(dir_.File("voice.wav"), voice, 22050, 1));
+    OpenForDecoding("voice.wav");
+    EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 22050);
+    EXPECT_EQ(Get(&IVeskAudioFile::GetChannels), 1);
+    EXPECT_EQ(Get(&IVeskAudioFile::GetLength), 11025);
+    EXPECT_TRUE(ReadAll(4 * 22050) == voice);
 }
 
 TEST_F(AudioFileComponentTest, FailuresAreKeptForGetLastErrorAndLeaveNothingOpen) {
@@ -133,25 +154,43 @@ TEST_F(AudioFileComponentTest, OutputFormatCanBeTakenFromAFile) {
 
 TEST_F(AudioFileComponentTest, EncodesInTheOutputFormatAndAnswersItsRate) {
     file_->SetOutputFormatPCM(22050, 1, 16, nullptr);
-    const Bstr out(dir_.File("out.wav"));
-    file_->OpenForEncoding(out.get(), 0);
-    ASSERT_EQ(LastError(), component_error::kNone);
     EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 22050);
-    file_->SetInputFormat(44100, 2);
-    for (size_t at = 0; at < source_.size(); at += 2 * 44100) {
-        const size_t count = std::min<size_t>(2 * 44100, source_.size() - at);
-        SafeArrayPtr block(SafeArrayCreateVector(VT_I2, 0, uint32_t(count)));
-        std::copy_n(source_.begin() + long(at), count, block.shorts().begin());
-        file_->WriteBlock(block.get());
-    }
-    file_->CloseFile();
-    EXPECT_EQ(LastError(), component_error::kNone);
+    EXPECT_EQ(SaveSource("out.wav"), component_error::kNone);
 
-    file_->ConfigureInstance(1);  // the input format would otherwise apply to the decoding too
     OpenForDecoding("out.wav");
     EXPECT_EQ(Get(&IVeskAudioFile::GetFrequency), 22050);
     EXPECT_EQ(Get(&IVeskAudioFile::GetChannels), 1);
     EXPECT_NEAR(Get(&IVeskAudioFile::GetLength), kFrames / 2, 2);
+}
+
+// An MPEG setting the encoder cannot write becomes the nearest one it can, which the format text
+// shows and a save writes: MPEG-2.5 at 8000 Hz goes up to 64 kbps, Layer II has no 40 kbps at
+// 44100 Hz and no MPEG-2.5 rates at all.
+TEST_F(AudioFileComponentTest, MpegSettingsBecomeTheNearestTheEncoderWrites) {
+    struct Case {
+        void (*set)(AudioFileComponent&);
+        std::string text, file;
+        int32_t hz, kbps;
+    };
+    const Case cases[] = {
+        {[](AudioFileComponent& f) { f.SetOutputFormatMP3(8000, 128, 1, nullptr); }, "MP3 8000 Hz; 64 kbps; mono",
+         "a.mp3", 8000, 64},
+        {[](AudioFileComponent& f) { f.SetOutputFormatMP3(44100, 144, 2, nullptr); }, "MP3 44100 Hz; 128 kbps; stereo",
+         "b.mp3", 44100, 128},
+        {[](AudioFileComponent& f) { f.SetOutputFormatMP2(44100, 40, 2, nullptr); }, "MP2 44100 Hz; 32 kbps; stereo",
+         "c.mp2", 44100, 32},
+        {[](AudioFileComponent& f) { f.SetOutputFormatMP2(8000, 64, 1, nullptr); }, "MP2 16000 Hz; 64 kbps; mono",
+         "d.mp2", 16000, 64},
+    };
+    for (const Case& c : cases) {
+        c.set(*file_);
+        EXPECT_EQ(FormatString(), c.text);
+        EXPECT_EQ(SaveSource(c.file), component_error::kNone) << c.text;
+        if (!test::HasTool("ffprobe")) continue;
+        const std::string probe = test::Capture("ffprobe -v error -select_streams a:0 -show_entries "
+                                                "stream=sample_rate,bit_rate -of csv=p=0 '" + dir_.File(c.file) + "'");
+        EXPECT_EQ(probe, std::to_string(c.hz) + "," + std::to_string(c.kbps * 1000) + "\n") << c.text;
+    }
 }
 
 TEST_F(AudioFileComponentTest, AnUnwritableFolderIsAFileAccessError) {

@@ -32,6 +32,9 @@ public:
     // FORMATNOTSUPPORT (-13) for a format this back-end cannot read, FILEACCESS (-18) when the
     // file cannot be opened.
     virtual int32_t Open(const std::string& path, int32_t formatType) = 0;
+    // Whether the last Open found a file of this back-end's kind (its header understood), even
+    // when it then failed: such a back-end's error says best what is wrong with the file.
+    virtual bool Recognised() const = 0;
     virtual const SourceInfo& Info() const = 0;
     // Reads up to maxFrames frames into out (Info().channels samples per frame); returns the
     // frames read, 0 at the end or on a read error.

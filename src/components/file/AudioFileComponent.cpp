@@ -6,6 +6,7 @@
 #include "components/ComponentErrors.h"
 #include "components/file/DecoderSelection.h"
 #include "components/file/EncoderFactory.h"
+#include "components/file/MpegEncoderLimits.h"
 #include "platform/automation/OutParam.h"
 
 namespace vesk {
@@ -21,7 +22,6 @@ HRESULT AudioFileComponent::OpenForDecoding(BSTR fileName, int32_t formatType, i
     std::unique_ptr<AudioDecoder> decoder = DecoderSelection::Open(BstrToUtf8(fileName), formatType, &lastError_);
     if (!decoder) return S_OK;
     decoding_ = std::make_unique<DecodeSession>(std::move(decoder));
-    if (inputHz_ > 0 || inputChannels_ > 0) decoding_->Deliver(inputHz_, inputChannels_);
     return S_OK;
 }
 
@@ -84,9 +84,12 @@ HRESULT AudioFileComponent::SetInputFormat(int32_t hz, int32_t channels) {
         lastError_ = component_error::kInvalidParam;
         return S_OK;
     }
+    if (decoding_) {
+        if (!decoding_->Deliver(hz, channels)) lastError_ = component_error::kFormatNotSupport;
+        return S_OK;
+    }
     inputHz_ = hz;
     inputChannels_ = channels;
-    if (decoding_ && !decoding_->Deliver(hz, channels)) lastError_ = component_error::kFormatNotSupport;
     if (encoding_) {
         const int32_t result = encoding_->ChangeInput(Input());
         if (result != component_error::kNone) lastError_ = result;
@@ -140,17 +143,23 @@ HRESULT AudioFileComponent::SetOutputFormatRAW(int32_t rawCompress, int32_t hz, 
                 result);
 }
 
-// The MP3 encoder reads its rate, bitrate and channels from the settings object, which
-// therefore follows this setter (a host may still change them there afterwards).
+// MPEG audio is held as the nearest setting the encoder writes (MPEG-2.5 at 8000 Hz goes up to
+// 64 kbps, for instance), so that the format text tells what a save will write and the save
+// does not fail. The MP3 encoder reads its rate, bitrate and channels from the settings object,
+// which therefore follows this setter (a host may still change them there afterwards).
 HRESULT AudioFileComponent::SetOutputFormatMP3(int32_t hz, int32_t kbps, int32_t channels, int32_t* result) {
-    lame_->put_Frequency(hz);
-    lame_->put_Bitrate(kbps);
-    lame_->put_Channels(channels);
-    return Hold({.codec = OutputCodec::Mp3, .frequencyHz = hz, .channels = channels, .bitrateKbps = kbps}, result);
+    const MpegSetting mp3 = MpegEncoderLimits::NearestLayerThree(hz, kbps, channels);
+    lame_->put_Frequency(mp3.hz);
+    lame_->put_Bitrate(mp3.kbps);
+    lame_->put_Channels(mp3.channels);
+    return Hold({.codec = OutputCodec::Mp3, .frequencyHz = mp3.hz, .channels = mp3.channels, .bitrateKbps = mp3.kbps},
+                result);
 }
 
 HRESULT AudioFileComponent::SetOutputFormatMP2(int32_t hz, int32_t kbps, int16_t channels, int32_t* result) {
-    return Hold({.codec = OutputCodec::Mp2, .frequencyHz = hz, .channels = channels, .bitrateKbps = kbps}, result);
+    const MpegSetting mp2 = MpegEncoderLimits::NearestLayerTwo(hz, kbps, channels);
+    return Hold({.codec = OutputCodec::Mp2, .frequencyHz = mp2.hz, .channels = mp2.channels, .bitrateKbps = mp2.kbps},
+                result);
 }
 
 HRESULT AudioFileComponent::SetOutputFormatOggVorbis(int32_t hz, int32_t channels, int32_t nominalKbps, int32_t minKbps,

@@ -1,5 +1,5 @@
 // VeskAudioFile: decodes files through libsndfile or FFmpeg (converted with libsoxr to the rate
-// and channel count of SetInputFormat when given), encodes through the encoders of
+// and channel count of a SetInputFormat that follows the open), encodes through the encoders of
 // EncoderFactory, and holds the output format, the MP3 codec choices and the MP3 encoder
 // settings. Every operation is safe in any order; failures are kept for GetLastError.
 #pragma once
@@ -83,7 +83,9 @@ private:
     OutputFormat format_;  // PCM 44100 Hz 16 bit stereo until a setter runs
     ComPtr<LameSettingsStore> lame_;
     int32_t lastError_ = 0;
-    int32_t inputHz_ = 0;  // 0 until SetInputFormat: the source's own format is delivered
+    // The blocks a save sends (0 until SetInputFormat: the output format's own). A decode always
+    // starts in the file's own format; SetInputFormat while decoding converts that decode only.
+    int32_t inputHz_ = 0;
     int32_t inputChannels_ = 0;
     int32_t instanceMode_ = 0;
     int32_t mp3Encoder_ = 2;  // LAME

@@ -1,32 +1,21 @@
 #include "components/file/DecoderSelection.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "components/ComponentErrors.h"
 #include "components/file/FfmpegDecoder.h"
 #include "components/file/SndfileDecoder.h"
+#include "platform/io/FileProbe.h"
 
 namespace vesk {
-
-bool DecoderSelection::IsReadableFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat status {};
-    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    ::close(fd);
-    return regular;
-}
 
 std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, int32_t formatType, int32_t* error) {
     // The back-ends' own access errors are vague (libsndfile reports some content errors as
     // system errors), so access is settled first and content errors after.
-    if (!IsReadableFile(path)) {
+    if (ProbeReadableFile(path) != FileProbe::Readable) {
         *error = component_error::kFileAccess;
         return nullptr;
     }
     std::unique_ptr<AudioDecoder> decoders[] = {std::make_unique<SndfileDecoder>(), std::make_unique<FfmpegDecoder>()};
+    int32_t verdict = component_error::kNone;  // of the first back-end that knew the file
     bool knownButUnsupported = false;
     for (auto& decoder : decoders) {
         const int32_t result = decoder->Open(path, formatType);
@@ -34,9 +23,14 @@ std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, in
             *error = component_error::kNone;
             return std::move(decoder);
         }
+        if (verdict == component_error::kNone && decoder->Recognised()) verdict = result;
         knownButUnsupported = knownButUnsupported || result == component_error::kFormatNotSupport;
     }
-    *error = knownButUnsupported ? component_error::kFormatNotSupport : component_error::kFormatFile;
+    if (verdict != component_error::kNone) {
+        *error = verdict;
+    } else {
+        *error = knownButUnsupported ? component_error::kFormatNotSupport : component_error::kFormatFile;
+    }
     return nullptr;
 }
 

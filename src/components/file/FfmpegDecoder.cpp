@@ -1,10 +1,12 @@
 #include "components/file/FfmpegDecoder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 
 #include "components/ComponentErrors.h"
 #include "components/file/FormatText.h"
+#include "components/file/Pcm16.h"
 
 namespace vesk {
 namespace {
@@ -46,6 +48,21 @@ OutputCodec LikeCodec(AVCodecID id) {
     }
 }
 
+// The stream's duration less the samples the decoder will drop at its start: the encoder delay
+// of a LAME header (FFmpeg starts such streams late), Opus pre-skip (initial padding). Padding at
+// the end is not announced, so this may exceed what decodes by up to a codec frame.
+int64_t AnnouncedFrames(const AVFormatContext& input, const AVStream& stream, int32_t hz) {
+    if (stream.duration == AV_NOPTS_VALUE) {
+        return input.duration != AV_NOPTS_VALUE ? av_rescale(input.duration, hz, AV_TIME_BASE) : 0;
+    }
+    const AVRational perSample{1, hz};
+    int64_t frames = av_rescale_q(stream.duration, stream.time_base, perSample) - stream.codecpar->initial_padding;
+    if (stream.start_time != AV_NOPTS_VALUE && stream.start_time > 0) {
+        frames -= av_rescale_q(stream.start_time, stream.time_base, perSample);
+    }
+    return std::max<int64_t>(frames, 0);
+}
+
 int32_t OpenError(int error) {
     if (error == AVERROR(ENOENT) || error == AVERROR(EACCES) || error == AVERROR(EISDIR)) {
         return component_error::kFileAccess;
@@ -57,6 +74,7 @@ int32_t OpenError(int error) {
 
 int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
+    recognised_ = false;
     int error = 0;
     input_ = ffmpeg::OpenInput(path.c_str(), nullptr, &error);
     if (!input_ && formatType == kFormatTypeMp2OrG729 && OpenError(error) != component_error::kFileAccess) {
@@ -65,6 +83,7 @@ int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
     if (!input_) return OpenError(error);
     stream_ = av_find_best_stream(input_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     if (stream_ < 0) return component_error::kFormatFile;
+    recognised_ = true;
     int32_t result = OpenCodec();
     if (result == component_error::kNone) result = OpenResampler();
     if (result != component_error::kNone) {
@@ -72,6 +91,20 @@ int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
         return result;
     }
     DescribeSource();
+    return DecodeFirstFrame();
+}
+
+// Decoding the first frame while opening refuses a file whose packets the decoder cannot read at
+// all (a codec the container names wrongly, only a damaged frame) instead of opening it as an
+// empty sound. The frame waits in the converter for the first Read.
+int32_t FfmpegDecoder::DecodeFirstFrame() {
+    if (!NextFrame()) {
+        const int32_t error = rejected_ > 0 ? component_error::kFormatNotSupport : component_error::kFormatFile;
+        Close();
+        return error;
+    }
+    Convert(nullptr, 0, true);
+    av_frame_unref(frame_.get());
     return component_error::kNone;
 }
 
@@ -89,7 +122,8 @@ int32_t FfmpegDecoder::OpenCodec() {
     return component_error::kNone;
 }
 
-// Same rate in and out: the converter only changes the sample type and mixes down to stereo.
+// Same rate in and out: the converter only makes interleaved floats and mixes down to stereo;
+// FloatToPcm16 makes the 16-bit samples, as for every source.
 int32_t FfmpegDecoder::OpenResampler() {
     AVChannelLayout in{};
     if (codec_->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
@@ -100,7 +134,7 @@ int32_t FfmpegDecoder::OpenResampler() {
     AVChannelLayout out{};
     av_channel_layout_default(&out, in.nb_channels >= 2 ? 2 : 1);
     SwrContext* raw = nullptr;
-    const int error = swr_alloc_set_opts2(&raw, &out, AV_SAMPLE_FMT_S16, codec_->sample_rate, &in,
+    const int error = swr_alloc_set_opts2(&raw, &out, AV_SAMPLE_FMT_FLT, codec_->sample_rate, &in,
                                           codec_->sample_fmt, codec_->sample_rate, 0, nullptr);
     converter_.reset(raw);
     av_channel_layout_uninit(&in);
@@ -116,11 +150,7 @@ void FfmpegDecoder::DescribeSource() {
     info_.isPcm = IsPcm(parameters->codec_id);
     const int bits = av_get_bits_per_sample(parameters->codec_id);
     info_.bitsPerSample = info_.isPcm && bits > 0 ? bits : 16;
-    if (stream->duration != AV_NOPTS_VALUE) {
-        info_.lengthFrames = av_rescale_q(stream->duration, stream->time_base, AVRational{1, info_.frequency});
-    } else if (input_->duration != AV_NOPTS_VALUE) {
-        info_.lengthFrames = av_rescale(input_->duration, info_.frequency, AV_TIME_BASE);
-    }
+    info_.lengthFrames = AnnouncedFrames(*input_, *stream, info_.frequency);
     const int64_t bitsPerSecond = parameters->bit_rate > 0 ? parameters->bit_rate : input_->bit_rate;
     info_.bitrateKbps = bitsPerSecond > 0 ? static_cast<int32_t>((bitsPerSecond + 500) / 1000) : 0;
     info_.codec = LikeCodec(parameters->codec_id);
@@ -134,20 +164,32 @@ bool FfmpegDecoder::NextFrame() {
     while (true) {
         const int received = avcodec_receive_frame(codec_.get(), frame_.get());
         if (received == 0) return true;
-        if (received != AVERROR(EAGAIN)) return false;  // the end, or a decoder that gave up
-        if (av_read_frame(input_.get(), packet_.get()) < 0) {
+        if (received == AVERROR_EOF) return false;
+        if (received != AVERROR(EAGAIN)) {
+            // A frame the decoder could not read is skipped: the rest of the file may decode.
+            ++rejected_;
             if (flushing_) return false;
-            flushing_ = true;
-            avcodec_send_packet(codec_.get(), nullptr);
-            continue;
         }
-        // A damaged packet is skipped: the rest of the file still decodes.
-        if (packet_->stream_index == stream_) avcodec_send_packet(codec_.get(), packet_.get());
-        av_packet_unref(packet_.get());
+        if (!SendPacket()) return false;
     }
 }
 
-int64_t FfmpegDecoder::Convert(int16_t* out, int64_t maxFrames, bool fresh) {
+bool FfmpegDecoder::SendPacket() {
+    if (flushing_) return false;
+    while (av_read_frame(input_.get(), packet_.get()) >= 0) {
+        const bool ours = packet_->stream_index == stream_;
+        const int sent = ours ? avcodec_send_packet(codec_.get(), packet_.get()) : 0;
+        av_packet_unref(packet_.get());
+        if (!ours) continue;
+        if (sent < 0) ++rejected_;  // a damaged packet is skipped likewise
+        return true;
+    }
+    flushing_ = true;
+    avcodec_send_packet(codec_.get(), nullptr);
+    return true;
+}
+
+int64_t FfmpegDecoder::Convert(float* out, int64_t maxFrames, bool fresh) {
     auto* target = reinterpret_cast<uint8_t*>(out);
     const uint8_t** source = fresh ? const_cast<const uint8_t**>(frame_->extended_data) : nullptr;
     const int count = fresh ? frame_->nb_samples : 0;
@@ -157,17 +199,20 @@ int64_t FfmpegDecoder::Convert(int16_t* out, int64_t maxFrames, bool fresh) {
 
 int64_t FfmpegDecoder::Read(int16_t* out, int64_t maxFrames) {
     if (!converter_ || maxFrames <= 0) return 0;
+    const int32_t channels = info_.channels;
+    floats_.resize(static_cast<size_t>(maxFrames * channels));
     // What did not fit into the previous block waits inside the converter.
-    int64_t done = Convert(out, maxFrames, false);
+    int64_t done = Convert(floats_.data(), maxFrames, false);
     while (done < maxFrames && !finished_) {
         if (!NextFrame()) {
             finished_ = true;
             break;
         }
-        done += Convert(out + done * info_.channels, maxFrames - done, true);
+        done += Convert(floats_.data() + done * channels, maxFrames - done, true);
         av_frame_unref(frame_.get());
     }
-    if (finished_ && done < maxFrames) done += Convert(out + done * info_.channels, maxFrames - done, false);
+    if (finished_ && done < maxFrames) done += Convert(floats_.data() + done * channels, maxFrames - done, false);
+    FloatToPcm16(floats_.data(), out, done * channels);
     return done;
 }
 
@@ -180,6 +225,7 @@ void FfmpegDecoder::Close() {
     stream_ = -1;
     flushing_ = false;
     finished_ = false;
+    rejected_ = 0;
     info_ = {};
 }
 

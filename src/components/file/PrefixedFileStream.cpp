@@ -14,8 +14,21 @@ bool PrefixedFileStream::Open(const std::string& path, std::vector<uint8_t> pref
     if (!file_ || std::fseek(file_, 0, SEEK_END) != 0) return false;
     fileBytes_ = std::ftell(file_);
     prefix_ = std::move(prefix);
+    replaced_ = 0;
     position_ = 0;
     return fileBytes_ >= 0;
+}
+
+bool PrefixedFileStream::OpenPatched(const std::string& path, int64_t offset, const std::vector<uint8_t>& bytes) {
+    std::vector<uint8_t> head(static_cast<size_t>(offset) + bytes.size());
+    if (!Open(path, {}) || std::fseek(file_, 0, SEEK_SET) != 0 ||
+        std::fread(head.data(), 1, head.size(), file_) != head.size()) {
+        return false;
+    }
+    std::copy(bytes.begin(), bytes.end(), head.begin() + offset);
+    prefix_ = std::move(head);
+    replaced_ = static_cast<int64_t>(prefix_.size());
+    return true;
 }
 
 SF_VIRTUAL_IO* PrefixedFileStream::Callbacks() {
@@ -25,7 +38,7 @@ SF_VIRTUAL_IO* PrefixedFileStream::Callbacks() {
 
 sf_count_t PrefixedFileStream::Length(void* self) {
     auto* stream = static_cast<PrefixedFileStream*>(self);
-    return static_cast<sf_count_t>(stream->prefix_.size()) + stream->fileBytes_;
+    return static_cast<sf_count_t>(stream->prefix_.size()) + stream->fileBytes_ - stream->replaced_;
 }
 
 sf_count_t PrefixedFileStream::Seek(sf_count_t offset, int whence, void* self) {
@@ -48,7 +61,7 @@ sf_count_t PrefixedFileStream::ReadAt(uint8_t* to, sf_count_t bytes) {
         done = std::min(bytes, prefixBytes - position_);
         std::memcpy(to, prefix_.data() + position_, static_cast<size_t>(done));
     }
-    if (done < bytes && std::fseek(file_, static_cast<long>(position_ + done - prefixBytes), SEEK_SET) == 0) {
+    if (done < bytes && std::fseek(file_, static_cast<long>(position_ + done - prefixBytes + replaced_), SEEK_SET) == 0) {
         done += static_cast<sf_count_t>(std::fread(to + done, 1, static_cast<size_t>(bytes - done), file_));
     }
     position_ += done;

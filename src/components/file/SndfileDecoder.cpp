@@ -6,7 +6,9 @@
 #include "components/ComponentErrors.h"
 #include "components/file/ChannelMix.h"
 #include "components/file/FormatText.h"
+#include "components/file/Pcm16.h"
 #include "components/file/StreamBitrate.h"
+#include "platform/io/ByteOrder.h"
 
 namespace vesk {
 namespace {
@@ -22,7 +24,10 @@ constexpr int32_t kTypeG723 = 8;
 constexpr uint32_t kAuG721 = 23;
 constexpr uint32_t kAuG723With3Bits = 25;
 
-constexpr int64_t kMixChunkFrames = 4096;
+constexpr int64_t kChunkFrames = 4096;
+
+// Offset of wBitsPerSample in a 'fmt ' chunk's payload.
+constexpr int64_t kFmtBitsOffset = 14;
 
 // A 24-byte AU header for a mono 8000 Hz stream of unknown length.
 std::vector<uint8_t> AuHeader(uint32_t encoding) {
@@ -41,7 +46,7 @@ struct SubtypeText {
     OutputCodec codec;
 };
 
-constexpr std::array<SubtypeText, 25> kSubtypes{{
+constexpr std::array<SubtypeText, 22> kSubtypes{{
     {SF_FORMAT_PCM_S8, "PCM", 8, OutputCodec::Pcm},
     {SF_FORMAT_PCM_U8, "PCM", 8, OutputCodec::Pcm},
     {SF_FORMAT_PCM_16, "PCM", 16, OutputCodec::Pcm},
@@ -60,9 +65,6 @@ constexpr std::array<SubtypeText, 25> kSubtypes{{
     {SF_FORMAT_G723_40, "G.723 ADPCM", 5, OutputCodec::G723},
     {SF_FORMAT_VORBIS, "Ogg Vorbis", 0, OutputCodec::OggVorbis},
     {SF_FORMAT_OPUS, "Opus", 0, OutputCodec::OggVorbis},
-    {SF_FORMAT_MPEG_LAYER_I, "MP1", 0, OutputCodec::Mp2},
-    {SF_FORMAT_MPEG_LAYER_II, "MP2", 0, OutputCodec::Mp2},
-    {SF_FORMAT_MPEG_LAYER_III, "MP3", 0, OutputCodec::Mp3},
     {SF_FORMAT_ALAC_16, "ALAC", 16, OutputCodec::Pcm},
     {SF_FORMAT_ALAC_20, "ALAC", 20, OutputCodec::Pcm},
     {SF_FORMAT_ALAC_24, "ALAC", 24, OutputCodec::Pcm},
@@ -106,16 +108,59 @@ int32_t SndfileDecoder::ErrorOf(int sndfileError) {
 
 int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
+    recognised_ = false;
     // A file with a header of its own is read by that header, whatever the host's hint.
-    file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    const std::optional<WaveHeader> wave = WaveHeader::Read(path);
+    if (wave && wave->UnderstatesContainer()) {
+        OpenWithContainerBits(path, *wave);
+    } else {
+        file_ = sf_open(path.c_str(), SFM_READ, &sf_);
+    }
     const int error = file_ ? SF_ERR_NO_ERROR : sf_error(nullptr);
     if (!file_ && !OpenHeaderless(path, formatType)) return ErrorOf(error);
     if (sf_.channels < 1 || sf_.samplerate < 1) {
         Close();
         return component_error::kFormatFile;
     }
+    // libsndfile ends MPEG audio at the length its decoder estimated before scanning the stream
+    // (short for VBR files without a Xing header, for VBRI files), so MPEG audio is left to
+    // FFmpeg, which decodes to the end of the stream.
+    if ((sf_.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
+        Close();
+        return component_error::kFormatNotSupport;
+    }
+    recognised_ = true;
     DescribeSource(path, formatType);
+    if (wave) TakeWaveHeader(*wave);
+    framesLeft_ = info_.lengthFrames;
+    // The first chunk is decoded now: a file that announces sound but holds none that decodes
+    // (cut inside its first frame) is refused instead of opening as an empty sound.
+    floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
+    if (!Fill() && info_.lengthFrames != 0) {
+        Close();
+        return component_error::kFormatFile;
+    }
     return component_error::kNone;
+}
+
+// wBitsPerSample is made the container's size; the samples are MSB-aligned in their containers,
+// as WAVE_FORMAT_EXTENSIBLE defines, so libsndfile then reads them as 32-bit PCM.
+void SndfileDecoder::OpenWithContainerBits(const std::string& path, const WaveHeader& wave) {
+    std::vector<uint8_t> bits(2);
+    StoreLE16(bits.data(), static_cast<uint16_t>(wave.ContainerBytes() * 8));
+    prefixed_ = std::make_unique<PrefixedFileStream>();
+    if (!prefixed_->OpenPatched(path, wave.fmtPayloadOffset + kFmtBitsOffset, bits)) return;
+    file_ = sf_open_virtual(PrefixedFileStream::Callbacks(), SFM_READ, &sf_, prefixed_.get());
+}
+
+// What libsndfile leaves out: the valid bits of wider containers and the end of the sound of
+// block codecs.
+void SndfileDecoder::TakeWaveHeader(const WaveHeader& wave) {
+    if (wave.formatTag == WaveHeader::kPcm && wave.validBits > 0 && wave.validBits < info_.bitsPerSample) {
+        info_.bitsPerSample = wave.validBits;
+        info_.formatText = format_text::SampleBased("PCM", sf_.samplerate, info_.bitsPerSample, sf_.channels);
+    }
+    info_.lengthFrames = wave.FramesHeld(info_.lengthFrames);
 }
 
 bool SndfileDecoder::OpenHeaderless(const std::string& path, int32_t formatType) {
@@ -166,23 +211,39 @@ void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType)
     info_.formatText = format_text::SampleBased(name, sf_.samplerate, info_.bitsPerSample, sf_.channels);
 }
 
-int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
-    if (!file_ || maxFrames <= 0) return 0;
-    if (sf_.channels <= 2) return std::max<sf_count_t>(sf_readf_short(file_, out, maxFrames), 0);
-    return ReadMixedDown(out, maxFrames);
+// Read as floats, the library's one lossless view of every encoding (its short reads round float
+// files to -1, 0, 1 and let lossy overshoots wrap), a bounded chunk at a time.
+bool SndfileDecoder::Fill() {
+    const int64_t wanted = std::min(kChunkFrames, framesLeft_);
+    const sf_count_t got = wanted > 0 ? sf_readf_float(file_, floats_.data(), wanted) : 0;
+    chunkFrames_ = std::max<sf_count_t>(got, 0);
+    chunkUsed_ = 0;
+    framesLeft_ -= chunkFrames_;
+    return chunkFrames_ > 0;
 }
 
-// Wider sources pass through a bounded buffer, a chunk at a time.
-int64_t SndfileDecoder::ReadMixedDown(int16_t* out, int64_t maxFrames) {
-    wide_.resize(static_cast<size_t>(kMixChunkFrames * sf_.channels));
+int64_t SndfileDecoder::Read(int16_t* out, int64_t maxFrames) {
+    if (!file_) return 0;
     int64_t done = 0;
-    while (done < maxFrames) {
-        const sf_count_t got = sf_readf_short(file_, wide_.data(), std::min(kMixChunkFrames, maxFrames - done));
-        if (got <= 0) break;
-        ChannelMix::Convert(wide_.data(), sf_.channels, out + done * 2, 2, got);
-        done += got;
+    while (done < maxFrames && (chunkUsed_ < chunkFrames_ || Fill())) {
+        const int64_t count = std::min(maxFrames - done, chunkFrames_ - chunkUsed_);
+        ToDelivered(chunkUsed_, count, out + done * info_.channels);
+        chunkUsed_ += count;
+        done += count;
     }
     return done;
+}
+
+// Sources with more than two channels are mixed down after the conversion.
+void SndfileDecoder::ToDelivered(int64_t first, int64_t frames, int16_t* out) {
+    const float* in = floats_.data() + first * sf_.channels;
+    if (sf_.channels <= 2) {
+        FloatToPcm16(in, out, frames * sf_.channels);
+        return;
+    }
+    wide_.resize(floats_.size());
+    FloatToPcm16(in, wide_.data(), frames * sf_.channels);
+    ChannelMix::Convert(wide_.data(), sf_.channels, out, 2, frames);
 }
 
 void SndfileDecoder::Close() {
@@ -191,6 +252,9 @@ void SndfileDecoder::Close() {
     prefixed_.reset();
     sf_ = {};
     info_ = {};
+    framesLeft_ = 0;
+    chunkFrames_ = 0;
+    chunkUsed_ = 0;
 }
 
 }  // namespace vesk

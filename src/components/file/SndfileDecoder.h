@@ -1,8 +1,9 @@
 // Decoder on libsndfile: WAV/AIFF/AU/RAW, FLAC, Ogg Vorbis, Opus, A-law/u-law, IMA/MS ADPCM,
-// GSM 6.10, G.721/G.723 and MPEG audio (through libsndfile's mpg123 support, which removes the
-// encoder delay and padding a LAME header announces). Headerless streams are read as the host's
+// GSM 6.10 and G.721/G.723; it refuses MPEG audio (FFmpeg reads that). Headerless streams are read as the host's
 // FormatTypeConstants value says: RAW (4) 16-bit PCM 44100 Hz stereo, VOX (3) Dialogic ADPCM
-// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono.
+// 8000 Hz mono, G726/G721 (5/7) 4-bit and G723 (8) 3-bit ADPCM at 8000 Hz mono. WAV files are
+// read with two corrections from their own header (WaveHeader): the end of the sound of block
+// codecs ('fact'), and sample containers wider than wBitsPerSample says.
 #pragma once
 
 #include <sndfile.h>
@@ -12,6 +13,7 @@
 
 #include "components/file/AudioDecoder.h"
 #include "components/file/PrefixedFileStream.h"
+#include "components/file/WaveHeader.h"
 
 namespace vesk {
 
@@ -19,6 +21,7 @@ class SndfileDecoder : public AudioDecoder {
 public:
     ~SndfileDecoder() override;
     int32_t Open(const std::string& path, int32_t formatType) override;
+    bool Recognised() const override { return recognised_; }
     const SourceInfo& Info() const override { return info_; }
     int64_t Read(int16_t* out, int64_t maxFrames) override;
     void Close() override;
@@ -28,14 +31,25 @@ private:
     static int32_t ErrorOf(int sndfileError);
     bool OpenHeaderless(const std::string& path, int32_t formatType);
     bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
+    void OpenWithContainerBits(const std::string& path, const WaveHeader& wave);
+    void TakeWaveHeader(const WaveHeader& wave);
     void DescribeSource(const std::string& path, int32_t formatType);
-    int64_t ReadMixedDown(int16_t* out, int64_t maxFrames);
+    // Decodes the next chunk of the file into floats_; false at its end.
+    bool Fill();
+    // Converts `frames` frames of floats_ from frame `first` on into 16-bit frames of
+    // Info().channels at out.
+    void ToDelivered(int64_t first, int64_t frames, int16_t* out);
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
-    std::unique_ptr<PrefixedFileStream> prefixed_;  // only for headerless G.72x streams
-    std::vector<int16_t> wide_;                     // frames of sources with more than 2 channels
+    std::unique_ptr<PrefixedFileStream> prefixed_;  // headerless G.72x streams, corrected WAV headers
+    std::vector<float> floats_;                     // a chunk of frames as read
+    int64_t chunkFrames_ = 0;                       // frames in floats_
+    int64_t chunkUsed_ = 0;                         // of those, frames delivered
+    std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;
+    bool recognised_ = false;
+    int64_t framesLeft_ = 0;  // to read from the file: libsndfile may decode past what it holds
 };
 
 }  // namespace vesk
