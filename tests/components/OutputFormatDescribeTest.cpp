@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 
 namespace vesk {
 namespace {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 
 namespace vesk {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 
 namespace vesk {
 

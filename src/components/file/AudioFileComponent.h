@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 #include "components/VeskAudioFile.h"
 #include "components/file/DecodeSession.h"
 #include "components/file/EncodeSession.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 #include "components/file/AudioEncoder.h"
 #include "components/file/LameSettingsStore.h"
 #include "platform/automation/SafeArray.h"

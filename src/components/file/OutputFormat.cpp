@@ -1,4 +1,4 @@
-#include "components/OutputFormat.h"
+#include "components/file/OutputFormat.h"
 
 #include <algorithm>
 #include <array>
