@@ -4,6 +4,7 @@
 
 #include "EditTestDocument.h"
 #include "edit/EditCommands.h"
+#include "platform/io/IoFaults.h"
 #include "control/FakeFileComponent.h"
 
 namespace vesk::test {
@@ -36,6 +37,41 @@ TEST_F(EditCommandsTest, EmptyCopyMakesAnEmptyClipThatStillPastes) {
     edits.Paste();
     EXPECT_EQ(host.History().Count(), 2);
     EXPECT_EQ(host.Samples(), Ramp(100));
+}
+
+// A full disk while copying: every failing write and every failing file creation leaves the
+// previous clipboard whole, reports FILEACCESS, and leaves no partial file beside it.
+TEST_F(EditCommandsTest, ACopyThatCannotBeWrittenLeavesThePreviousClipboard) {
+    host.SetFormat(8000, 1);
+    host.Fill(Ramp(8000 * 3));
+    host.document.SetFileBufferSize(100);  // many blocks
+    host.Select(0, 20);
+    edits.Copy();
+    const std::vector<int16_t> previous = Clip();
+    const size_t files = host.FileCount();
+    host.Select(0, 2 * 8000 * 3);
+    int failures = 0;
+    for (IoOp op : {IoOp::Open, IoOp::Write}) {
+        IoFaults::Disarm();
+        edits.Copy();
+        const int32_t calls = IoFaults::Calls(op);
+        for (int32_t nth = 1; nth <= calls; ++nth) {
+            host.Select(0, 20);
+            edits.Copy();  // the small clipboard again
+            host.Select(0, 2 * 8000 * 3);
+            IoFaults::Arm(op, nth);
+            edits.Copy();
+            IoFaults::Disarm();
+            SCOPED_TRACE(testing::Message() << "op " << static_cast<int>(op) << " call " << nth);
+            if (host.document.LastErrorNum() == 0) continue;  // a failure the file layer recovered from
+            ++failures;
+            EXPECT_EQ(host.document.LastErrorNum(), -18);
+            EXPECT_EQ(Clip(), previous);
+            EXPECT_EQ(host.FileCount(), files);
+            EXPECT_TRUE(host.document.IsIdle());
+        }
+    }
+    EXPECT_GT(failures, 10);
 }
 
 TEST_F(EditCommandsTest, PasteOverASelectionKeepsTheFrameAtItsEnd) {
