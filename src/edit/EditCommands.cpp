@@ -42,8 +42,8 @@ uint32_t EditCommands::OneSecondBytes() const {
 
 // ---- Copy and Cut ----
 
-void EditCommands::Copy() {
-    if (!CanEditSelection()) return;
+bool EditCommands::Copy() {
+    if (!CanEditSelection()) return true;
     document_.ClearError();
     const DocState& state = State();
     const int32_t start = state.SelectStart();
@@ -59,6 +59,7 @@ void EditCommands::Copy() {
                    TryAllocate(buffer_, block + 1024) &&
                    clipboard.BeginWrite(clip, static_cast<uint32_t>(document_.Frequency()),
                                         static_cast<uint16_t>(document_.Channels()));
+    bool cancelled = false;
     for (int64_t copied = 0; written;) {
         const auto count = static_cast<uint32_t>(std::min(block, length - copied));
         const int32_t got = source.Read(buffer_.data(), count);
@@ -67,7 +68,8 @@ void EditCommands::Copy() {
         if (!written) break;
         copied += got;
         document_.Events().BlockOperation(Percent(static_cast<double>(copied), static_cast<double>(length)));
-        if (document_.IsIdle()) break;  // cancelled: the clipboard keeps what was copied
+        cancelled = document_.IsIdle();
+        if (cancelled) break;  // stopped: the clipboard keeps what was copied
     }
     // A clipboard that could not be written whole is not left behind in part.
     written = written ? clipboard.Commit(clip) : (clipboard.Abandon(clip), false);
@@ -75,16 +77,19 @@ void EditCommands::Copy() {
     document_.SetStatus(Status::Idle);
     source.Close();
     document_.Events().EndOperation();
+    return written && !cancelled;
 }
 
 void EditCommands::Cut() {
-    Copy();
+    // A Stop during the copy stops the whole cut: deleting what did not reach the clipboard
+    // would surprise whoever pressed Stop.
+    const bool copied = Copy();
     // Copy clears the code only when it ran; a code left by an earlier command stops the cut.
     if (document_.LastErrorNum() != 0) {
         document_.ReportError();
         return;
     }
-    DeleteSelect();
+    if (copied) DeleteSelect();
 }
 
 bool EditCommands::OpenClipboard(WaveFile& clip) {

@@ -24,9 +24,11 @@ public:
     EditCommands(Document& document, OperationFrame& frame) : document_(document), frame_(frame) {}
 
     // Selection -> clipboard file (recreated in the document's format). No history entry. A
-    // clipboard that cannot be written whole is left as it was, with LastErrorNum FILEACCESS.
-    void Copy();
-    // Copy, then DeleteSelect, or an Error event when LastErrorNum is set after the copy.
+    // clipboard that cannot be written whole is left as it was, with LastErrorNum FILEACCESS;
+    // a cancelled copy keeps what it copied. False when the copy is not whole.
+    bool Copy();
+    // Copy, then DeleteSelect, or an Error event when LastErrorNum is set after the copy;
+    // nothing is deleted when the copy was cancelled.
     void Cut();
     // Clipboard bytes replace the selection, or are inserted at the cursor.
     void Paste();
