@@ -39,6 +39,7 @@ bench: build
 	./$(BUILD)/bench/view_bench
 	./$(BUILD)/bench/file_bench
 	./$(BUILD)/bench/edit_bench
+	./$(BUILD)/bench/marker_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

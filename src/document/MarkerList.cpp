@@ -43,6 +43,7 @@ void MarkerList::InsertAllSorted(const std::vector<MarkerRecord>& markers) {
         return;
     }
     if (markers.empty()) return;
+    if (std::is_sorted(markers.begin(), markers.end(), ByPosition)) return AppendInOrder(markers);
     // The rule applied group by group of equal positions: a marker starts its group when the
     // position is new, goes second when its group is the first of the list, first otherwise.
     std::map<uint32_t, std::deque<const MarkerRecord*>> groups;
@@ -70,6 +71,27 @@ void MarkerList::InsertAllSorted(const std::vector<MarkerRecord>& markers) {
         for (const MarkerRecord* member : members) markers_.push_back(*member);
     }
     current_ = static_cast<int32_t>(before + lastOffset) + 1;
+    inOrder_ = true;
+}
+
+// Markers that arrive in position order (those of a file, or carried through an edit) each go
+// at the end of the list, or into the group of equal positions at its end: second when that group
+// is the first of the list, first otherwise. So a run of equal positions ends up reversed after
+// its first marker (first group) or reversed whole (any other group).
+void MarkerList::AppendInOrder(const std::vector<MarkerRecord>& markers) {
+    markers_.reserve(markers.size());
+    size_t lastIndex = 0;
+    for (size_t begin = 0; begin < markers.size();) {
+        size_t end = begin + 1;
+        while (end < markers.size() && markers[end].positionFrames == markers[begin].positionFrames) ++end;
+        const bool firstGroup = markers_.empty();
+        const size_t groupStart = markers_.size();
+        if (firstGroup) markers_.push_back(markers[begin]);
+        for (size_t i = end; i > begin + (firstGroup ? 1 : 0); --i) markers_.push_back(markers[i - 1]);
+        lastIndex = firstGroup && end - begin > 1 ? 1 : groupStart;
+        begin = end;
+    }
+    current_ = static_cast<int32_t>(lastIndex) + 1;
     inOrder_ = true;
 }
 

@@ -52,6 +52,8 @@ public:
 private:
     // Where InsertSorted puts a marker at p (see the .cpp for ties).
     size_t InsertionIndex(uint32_t p);
+    // InsertAllSorted of markers already in position order into an empty list, in O(n).
+    void AppendInOrder(const std::vector<MarkerRecord>& markers);
 
     std::vector<MarkerRecord> markers_;
     int32_t current_ = 0;  // 1-based, 0 when empty
