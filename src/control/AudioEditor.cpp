@@ -23,6 +23,8 @@ AudioEditor::AudioEditor(ControlServices services) : services_(services) {
 }
 
 AudioEditor::~AudioEditor() {
+    // Nobody listens any more, and an event would briefly bring the reference count back up.
+    document_.Attach(nullptr, &view_);
     view_.SetSite(nullptr);
     Close();
     History().Clear();
@@ -31,6 +33,7 @@ AudioEditor::~AudioEditor() {
 }
 
 void AudioEditor::ReleaseEverything() {
+    transport_.reset();
     playerSink_.Disconnect();
     recordSink_.Disconnect();
     transformSink_.Disconnect();
@@ -165,6 +168,11 @@ void AudioEditor::ConnectDocument() {
     components.information = fileInfo_->Information();
 }
 
+void AudioEditor::CreateTransport() {
+    transport_ = std::make_unique<Transport>(document_, view_, *player_, *recordComponent_, deviceOutput_->Settings(),
+                                             deviceInput_->Settings(), recorder_->Settings());
+}
+
 void AudioEditor::ConfigureComponents() {
     int32_t ignored = 0;
     fileComponent_->SetOutputFormatVOX(8000, &ignored);
@@ -194,6 +202,7 @@ HRESULT AudioEditor::FinalConstruct() {
     }
     ConnectDocument();
     ConfigureComponents();
+    CreateTransport();
     return S_OK;
 }
 
@@ -210,20 +219,18 @@ void AudioEditor::OnComponentEvent(ComponentSink::Source source, DISPID id, cons
     if (source == ComponentSink::Source::Transform && id == transform_event::kProgress) {
         editing_.Effects().OnTransformProgress(EventArgInt(params, 0));
     }
-    // Playback and recording notifications are handled by the transport; until then they are
-    // accepted and dropped.
+    if (transport_) transport_->OnComponentEvent(source, id, params);
 }
 
 // ---- EditorHost ----
 
 void AudioEditor::RestartPlayback() {
-    if (player_) player_->StopPlayback();
-    document_.SetStatus(Status::Idle);
-    if (view_.TypeView() != kViewSpectral) view_.RenderBackground();
-    view_.Redraw();
+    if (transport_) transport_->Player().Restart(view_.TypeView() != kViewSpectral);
 }
 
-void AudioEditor::RecorderSettingsChanged() {}
+void AudioEditor::RecorderSettingsChanged() {
+    if (transport_) transport_->Recorder().SettingsChanged();
+}
 
 // ---- IEditorControl ----
 

@@ -25,6 +25,7 @@
 #include "document/SoundLoader.h"
 #include "document/SoundSaver.h"
 #include "edit/Editing.h"
+#include "interaction/Transport.h"
 #include "objects/typelib/Bindings.h"
 #include "objects/AudioEditorChannel.h"
 #include "objects/AudioEditorColors.h"
@@ -231,6 +232,7 @@ private:
     HRESULT CreateSubObjects();
     HRESULT CreateComponents();
     void ConnectDocument();
+    void CreateTransport();
     void ConfigureComponents();
     HRESULT Fail(const std::string& className, HRESULT hr);
     void ReleaseEverything();
@@ -265,16 +267,17 @@ private:
     SinkConnection recordSink_;
     SinkConnection transformSink_;
 
-    // Settings that belong to later subsystems (recording, the mouse), stored until then.
-    int16_t recordVisualizationType_ = 2;
+    // Settings that belong to later subsystems (the mouse), stored until then.
     int32_t smoothTime_ = 0;
     int16_t mouseEventsEnabled_ = 1;
     int32_t mousePointer_ = 0;
     std::string mouseCustom_;
 
-    // The document, what shows it and what changes it.
+    // The document, what shows it and what changes it. The transport needs the components and
+    // the device sub-objects, so it is made at start-up.
     Document document_;
-    ControlViewHost viewHost_{scaleX_, scaleY_, colors_};
+    std::unique_ptr<Transport> transport_;
+    ControlViewHost viewHost_{scaleX_, scaleY_, colors_, transport_};
     EditorView view_{document_, viewHost_};
     DocumentCommands commands_{document_};
     SoundLoader loader_{document_};

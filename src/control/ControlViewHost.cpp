@@ -68,5 +68,9 @@ ViewColors ReadViewColors(IAudioEditorColors* colors) {
 ViewColors ControlViewHost::Colors() const { return ReadViewColors(colors_.get()); }
 ScaleSettings ControlViewHost::ScaleX() const { return ReadScaleSettings(scaleX_.get(), kTimeScaleTime); }
 ScaleSettings ControlViewHost::ScaleY() const { return ReadScaleSettings(scaleY_.get(), kAmplitudeScaleDecibels); }
+int32_t ControlViewHost::PlayColumn() const { return transport_ ? transport_->Player().PlayColumn() : 0; }
+int32_t ControlViewHost::LastPlayType() const {
+    return transport_ ? transport_->Player().LastPlayType() : static_cast<int32_t>(PlayType::ToEnd);
+}
 
 }  // namespace vesk

@@ -102,13 +102,10 @@ HRESULT AudioEditor::get_RedoEnabled(VARIANT_BOOL* value) {
 HRESULT AudioEditor::GetCurrentArray(int32_t nSamples, SAFEARRAY** result) {
     if (!result) return E_POINTER;
     *result = nullptr;
-    const int32_t elements = nSamples * document_.Channels();
     switch (document_.CurrentStatus()) {
         case Status::Playing:
-            player_->GetCurrentPlayArray(elements, result);
-            return S_OK;
         case Status::Recording:
-            recordComponent_->GetCurrentRecordArray(elements, result);
+            if (transport_) *result = transport_->CurrentArray(nSamples * document_.Channels()).Detach();
             return S_OK;
         case Status::Idle:
         case Status::Paused:

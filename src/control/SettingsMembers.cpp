@@ -1,6 +1,6 @@
 // Settings of the control: view type and frame, marker display (the view's), smoothing (the
-// document's), mouse pointer and events and record visualisation (stored for the subsystems that
-// read them), the MP3 codec choice (the file component's); and Stop.
+// document's), mouse pointer and events (stored for the mouse, which
+// read them), the MP3 codec choice (the file component's).
 #include "control/AudioEditor.h"
 #include "platform/automation/OutParam.h"
 
@@ -50,11 +50,6 @@ HRESULT AudioEditor::put_SmoothTime(int32_t value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_RecordVisualizationType(int16_t* value) { return WriteOut(value, recordVisualizationType_); }
-HRESULT AudioEditor::put_RecordVisualizationType(int16_t value) {
-    recordVisualizationType_ = value;
-    return S_OK;
-}
 
 HRESULT AudioEditor::get_MarkerBarEnabled(VARIANT_BOOL* value) { return WriteOut(value, view_.MarkerBarFlag()); }
 HRESULT AudioEditor::put_MarkerBarEnabled(VARIANT_BOOL value) {
@@ -106,16 +101,5 @@ HRESULT AudioEditor::IsAvailableFormatOggVorbis(int32_t Frequency, int32_t nChan
     return S_OK;
 }
 
-// Stop cancels what runs: playback and recording end, and a long operation that tests Status
-// after each block stops early.
-HRESULT AudioEditor::Stop() {
-    const Status status = document_.CurrentStatus();
-    if (status == Status::Playing || status == Status::Paused) player_->StopPlayback();
-    if (status == Status::Recording) recordComponent_->StopRecording();
-    // An effect may be inside the transform component: ask it to return early.
-    if (transform_) transform_->AbortTransform();
-    document_.SetStatus(Status::Idle);
-    return S_OK;
-}
 
 }  // namespace vesk

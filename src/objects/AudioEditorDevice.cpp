@@ -37,20 +37,20 @@ HRESULT AudioEditorDevice::get_DeviceLines(IAudioEditorDeviceLine** value) {
     lines_->AddRef();
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_BufferSize(int32_t* value) { return WriteOut(value, bufferSize_); }
+HRESULT AudioEditorDevice::get_BufferSize(int32_t* value) { return WriteOut(value, settings_->bufferSizeMs); }
 HRESULT AudioEditorDevice::put_BufferSize(int32_t value) {
-    bufferSize_ = value;
+    settings_->bufferSizeMs = value;
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_TimerInterval(int16_t* value) { return WriteOut(value, timerInterval_); }
+HRESULT AudioEditorDevice::get_TimerInterval(int16_t* value) { return WriteOut(value, settings_->timerIntervalMs); }
 HRESULT AudioEditorDevice::put_TimerInterval(int16_t value) {
-    timerInterval_ = value;
+    settings_->timerIntervalMs = value;
     if (backend_) backend_->SetTimerInterval(value);
     return S_OK;
 }
-HRESULT AudioEditorDevice::get_BufferCount(int16_t* value) { return WriteOut(value, bufferCount_); }
+HRESULT AudioEditorDevice::get_BufferCount(int16_t* value) { return WriteOut(value, settings_->bufferCount); }
 HRESULT AudioEditorDevice::put_BufferCount(int16_t value) {
-    bufferCount_ = value;
+    settings_->bufferCount = value;
     return S_OK;
 }
 

@@ -7,6 +7,7 @@
 
 #include "objects/typelib/Bindings.h"
 #include "objects/AudioEditorDeviceLine.h"
+#include "interaction/TransportSettings.h"
 #include "objects/DeviceBackend.h"
 #include "platform/automation/DispatchImpl.h"
 
@@ -20,9 +21,8 @@ public:
     // Start-up: the kind's component operations (also given to the lines object).
     void SetBackend(std::shared_ptr<DeviceBackend> backend);
     int Kind() const { return backend_ ? backend_->Kind() : 0; }
-    int32_t BufferSizeMilliseconds() const { return bufferSize_; }
-    int16_t BufferCount() const { return bufferCount_; }
-    int16_t TimerIntervalMilliseconds() const { return timerInterval_; }
+    // The block and timing settings playback or recording reads (shared with the transport).
+    std::shared_ptr<const DeviceSettings> Settings() const { return settings_; }
 
     HRESULT get_Count(int16_t* value) override;
     HRESULT get_Num(int16_t* value) override;
@@ -41,9 +41,7 @@ public:
 private:
     std::shared_ptr<DeviceBackend> backend_;
     ComPtr<AudioEditorDeviceLine> lines_;
-    int32_t bufferSize_ = 500;   // milliseconds per block
-    int16_t timerInterval_ = 50;  // milliseconds between position notifications
-    int16_t bufferCount_ = 4;     // blocks queued when playback starts
+    std::shared_ptr<DeviceSettings> settings_ = std::make_shared<DeviceSettings>();
 };
 
 }  // namespace vesk

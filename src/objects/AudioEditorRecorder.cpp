@@ -26,24 +26,24 @@ HRESULT AudioEditorRecorder::Forward(T* value, Getter getter) {
     return S_OK;
 }
 
-HRESULT AudioEditorRecorder::get_AccuAttackTime(int32_t* value) { return WriteOut(value, settings_.accuAttackTime); }
-HRESULT AudioEditorRecorder::put_AccuAttackTime(int32_t value) { return PutAccu(settings_.accuAttackTime, value); }
+HRESULT AudioEditorRecorder::get_AccuAttackTime(int32_t* value) { return WriteOut(value, settings_->accuAttackTime); }
+HRESULT AudioEditorRecorder::put_AccuAttackTime(int32_t value) { return PutAccu(settings_->accuAttackTime, value); }
 HRESULT AudioEditorRecorder::get_AccuAttackLevel(int32_t* value) {
-    return WriteOut(value, ReadLevel(settings_.accuAttackLevel));
+    return WriteOut(value, ReadLevel(settings_->accuAttackLevel));
 }
 HRESULT AudioEditorRecorder::put_AccuAttackLevel(int32_t value) {
-    return PutAccu(settings_.accuAttackLevel, StoreLevel(value));
+    return PutAccu(settings_->accuAttackLevel, StoreLevel(value));
 }
-HRESULT AudioEditorRecorder::get_AccuReleaseTime(int32_t* value) { return WriteOut(value, settings_.accuReleaseTime); }
-HRESULT AudioEditorRecorder::put_AccuReleaseTime(int32_t value) { return PutAccu(settings_.accuReleaseTime, value); }
+HRESULT AudioEditorRecorder::get_AccuReleaseTime(int32_t* value) { return WriteOut(value, settings_->accuReleaseTime); }
+HRESULT AudioEditorRecorder::put_AccuReleaseTime(int32_t value) { return PutAccu(settings_->accuReleaseTime, value); }
 HRESULT AudioEditorRecorder::get_AccuReleaseLevel(int32_t* value) {
-    return WriteOut(value, ReadLevel(settings_.accuReleaseLevel));
+    return WriteOut(value, ReadLevel(settings_->accuReleaseLevel));
 }
 HRESULT AudioEditorRecorder::put_AccuReleaseLevel(int32_t value) {
-    return PutAccu(settings_.accuReleaseLevel, StoreLevel(value));
+    return PutAccu(settings_->accuReleaseLevel, StoreLevel(value));
 }
-HRESULT AudioEditorRecorder::get_AccuEnabled(VARIANT_BOOL* value) { return WriteOut(value, settings_.accuEnabled); }
-HRESULT AudioEditorRecorder::put_AccuEnabled(VARIANT_BOOL value) { return PutAccu(settings_.accuEnabled, value); }
+HRESULT AudioEditorRecorder::get_AccuEnabled(VARIANT_BOOL* value) { return WriteOut(value, settings_->accuEnabled); }
+HRESULT AudioEditorRecorder::put_AccuEnabled(VARIANT_BOOL value) { return PutAccu(settings_->accuEnabled, value); }
 
 HRESULT AudioEditorRecorder::get_NotchFilterEnabled(VARIANT_BOOL* value) {
     return Forward(value, &IVeskAudioRecord::GetNotchFilterEnabled);
@@ -88,26 +88,26 @@ HRESULT AudioEditorRecorder::put_NotchFilterFrequency(float value) {
     return S_OK;
 }
 
-HRESULT AudioEditorRecorder::get_AGCLowLevel(int32_t* value) { return WriteOut(value, ReadLevel(settings_.agcLowLevel)); }
+HRESULT AudioEditorRecorder::get_AGCLowLevel(int32_t* value) { return WriteOut(value, ReadLevel(settings_->agcLowLevel)); }
 HRESULT AudioEditorRecorder::put_AGCLowLevel(int32_t value) {
-    settings_.agcLowLevel = StoreLevel(value);
+    settings_->agcLowLevel = StoreLevel(value);
     return S_OK;
 }
 HRESULT AudioEditorRecorder::get_AGCHighLevel(int32_t* value) {
-    return WriteOut(value, ReadLevel(settings_.agcHighLevel));
+    return WriteOut(value, ReadLevel(settings_->agcHighLevel));
 }
 HRESULT AudioEditorRecorder::put_AGCHighLevel(int32_t value) {
-    settings_.agcHighLevel = StoreLevel(value);
+    settings_->agcHighLevel = StoreLevel(value);
     return S_OK;
 }
-HRESULT AudioEditorRecorder::get_AGCRate(float* value) { return WriteOut(value, settings_.agcRate); }
+HRESULT AudioEditorRecorder::get_AGCRate(float* value) { return WriteOut(value, settings_->agcRate); }
 HRESULT AudioEditorRecorder::put_AGCRate(float value) {
-    settings_.agcRate = value;
+    settings_->agcRate = value;
     return S_OK;
 }
-HRESULT AudioEditorRecorder::get_AGCEnabled(VARIANT_BOOL* value) { return WriteOut(value, settings_.agcEnabled); }
+HRESULT AudioEditorRecorder::get_AGCEnabled(VARIANT_BOOL* value) { return WriteOut(value, settings_->agcEnabled); }
 HRESULT AudioEditorRecorder::put_AGCEnabled(VARIANT_BOOL value) {
-    settings_.agcEnabled = value;
+    settings_->agcEnabled = value;
     return S_OK;
 }
 

@@ -6,25 +6,15 @@
 // positive level on the same scale as the meters.
 #pragma once
 
+#include <memory>
+
 #include "components/VeskAudioRecord.h"
+#include "interaction/TransportSettings.h"
 #include "objects/typelib/Bindings.h"
 #include "objects/EditorHost.h"
 #include "platform/automation/DispatchImpl.h"
 
 namespace vesk {
-
-// The recorder settings the recording code reads.
-struct RecorderSettings {
-    int32_t accuAttackTime = 100;    // milliseconds
-    int32_t accuAttackLevel = 50;    // stored form (-40 dB)
-    int32_t accuReleaseTime = 300;   // milliseconds
-    int32_t accuReleaseLevel = 50;   // stored form (-40 dB)
-    int16_t accuEnabled = 0;
-    int32_t agcLowLevel = 60;        // stored form (-30 dB)
-    int32_t agcHighLevel = 80;       // stored form (-10 dB)
-    float agcRate = 5.0f;            // percent
-    int16_t agcEnabled = 1;
-};
 
 class AudioEditorRecorder : public RefCounted, public DispatchImpl<IAudioEditorRecorder> {
 public:
@@ -37,7 +27,8 @@ public:
 
     void SetHost(EditorHost* host) { host_ = host; }
     void SetRecordComponent(IVeskAudioRecord* recorder) { recorder_ = ComPtr<IVeskAudioRecord>(recorder); }
-    const RecorderSettings& Settings() const { return settings_; }
+    // The settings recording reads (shared with the transport).
+    std::shared_ptr<const RecorderSettings> Settings() const { return settings_; }
 
     HRESULT get_AccuAttackTime(int32_t* value) override;
     HRESULT put_AccuAttackTime(int32_t value) override;
@@ -79,7 +70,7 @@ private:
 
     EditorHost* host_ = nullptr;
     ComPtr<IVeskAudioRecord> recorder_;
-    RecorderSettings settings_;
+    std::shared_ptr<RecorderSettings> settings_ = std::make_shared<RecorderSettings>();
 };
 
 }  // namespace vesk

@@ -252,6 +252,25 @@ void EditorView::ShowProgress(int32_t percent) {
     Redraw();
 }
 
+// ---- While recording ----
+
+void EditorView::ShowLiveRange(int32_t startByte, int32_t endByte) {
+    DocState* state = document_.Current();
+    if (!state) return;
+    state->startView[state->zoomLevel] = startByte;
+    state->endView[state->zoomLevel] = endByte;
+    if (startByte < endByte) ComputeTimeScale();
+    RenderBackground();
+}
+
+void EditorView::ShowLiveBlock(std::span<const int16_t> samples) {
+    if (samples.empty() || typeView_ != kViewWaveform) return;
+    const int16_t detail =
+        data_.ComputePeaksFromBlock(samples.data(), static_cast<int32_t>(samples.size()), geometry_.Area().width,
+                                    std::max(document_.Channels(), 1), document_.Frequency());
+    geometry_.SetDetailMode(detail);
+}
+
 // ---- Settings ----
 
 void EditorView::SetTypeView(int32_t type) {

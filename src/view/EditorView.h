@@ -94,6 +94,13 @@ public:
 
     void SetInterpolation(Interpolation kind) { data_.SetInterpolationKind(kind); }
 
+    // ---- While recording ----
+    // The view [startByte, endByte) of the current level without reading the file: the time
+    // scale follows and the background is rendered; the lanes come from ShowLiveBlock.
+    void ShowLiveRange(int32_t startByte, int32_t endByte);
+    // The latest captured samples (interleaved) across the whole width of the lanes.
+    void ShowLiveBlock(std::span<const int16_t> samples);
+
     // Writes the last composed frame (BMP, or PNG by extension); false before the first paint.
     bool SaveWaveImage(const std::string& path) const;
 

@@ -20,6 +20,7 @@ class ControlFixture : public testing::Test {
 protected:
     void SetUp() override {
         RegisterAudioEditorClasses(registry);
+        RegisterFakes();
         control = CreateAudioEditor(ControlServices{&registry, &messages});
         ASSERT_TRUE(control);
         cookie = AdviseSink(static_cast<IAudioEditor*>(control.get()), IID_IAudioEditorEvents,
@@ -30,6 +31,9 @@ protected:
     }
 
     void TearDown() override { control.reset(); }
+
+    // A fixture registers its own fakes here, over the real classes, before the control starts.
+    virtual void RegisterFakes() {}
 
     // Appends a state whose working file holds `samples` (as an edit would).
     void PushState(const std::vector<int16_t>& samples, int32_t frequency = 44100, int16_t channels = 2) {

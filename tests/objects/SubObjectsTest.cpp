@@ -219,7 +219,7 @@ TEST(RecorderTest, LevelsAreStoredAboveTheFloorOfSixteenBitSound) {
     recorder->put_AccuReleaseLevel(-40);
     recorder->get_AccuReleaseLevel(&level);
     EXPECT_EQ(level, -40);
-    EXPECT_EQ(recorder->Settings().accuReleaseLevel, 50);
+    EXPECT_EQ(recorder->Settings()->accuReleaseLevel, 50);
 }
 
 TEST(RecorderTest, FiltersAreTheRecordComponents) {
