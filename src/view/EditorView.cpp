@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "platform/drawing/BitmapFile.h"
+#include "view/LanePainter.h"
 
 namespace vesk {
 
@@ -42,6 +43,7 @@ PaintContext EditorView::Context() const {
     c.data = &data_;
     c.timeScale = &timeScale_;
     c.amplitudeScale = &amplitudeScale_;
+    c.spectral = &spectral_;
     return c;
 }
 
@@ -76,6 +78,13 @@ void EditorView::Paint(Bitmap& target, const ClientRect& bounds) {
 
 void EditorView::Compose(int reason, Bitmap* target) {
     PaintContext context = Context();
+    if (typeView_ == kViewSpectral) {
+        std::array<int32_t, 2> heights{};
+        for (const Lane& lane : LanesOf(geometry_, context.channels, context.lanes)) {
+            heights[lane.channel] = lane.bottom - lane.top;
+        }
+        spectral_.Prepare(geometry_.Area().width, heights, context.channels);
+    }
     if (auto shown = painter_.ComposeFrame(context, reason, host_.LastPlayType())) {
         markers_.SetShown(shown->first, shown->second);
     }
@@ -133,6 +142,7 @@ bool EditorView::RecomputeView(int32_t start, int32_t end) {
         if (!data_.ComputePeaks(source, state->startView[level], state->endView[level], width)) return false;
     }
     if (geometry_.DetailMode() != 0 && typeView_ == kViewWaveform) data_.ComputeCurve(width, channels);
+    if (typeView_ == kViewSpectral && !spectral_.ComputeFromFile(*state, channels, width)) return false;
     UpdateSelectionColumns();
     return true;
 }
@@ -264,7 +274,12 @@ void EditorView::ShowLiveRange(int32_t startByte, int32_t endByte) {
 }
 
 void EditorView::ShowLiveBlock(std::span<const int16_t> samples) {
-    if (samples.empty() || typeView_ != kViewWaveform) return;
+    if (samples.empty()) return;
+    if (typeView_ == kViewSpectral) {
+        spectral_.ComputeFromBlock(samples, std::max(document_.Channels(), 1), geometry_.Area().width);
+        return;
+    }
+    if (typeView_ != kViewWaveform) return;
     const int16_t detail =
         data_.ComputePeaksFromBlock(samples.data(), static_cast<int32_t>(samples.size()), geometry_.Area().width,
                                     std::max(document_.Channels(), 1), document_.Frequency());

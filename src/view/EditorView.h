@@ -15,6 +15,7 @@
 #include "view/DisplayData.h"
 #include "view/MarkerCache.h"
 #include "view/Painter.h"
+#include "view/SpectralView.h"
 #include "view/TimeScale.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewHost.h"
@@ -109,6 +110,7 @@ public:
     const TimeScale& Time() const { return timeScale_; }
     const AmplitudeScale& Amplitude() const { return amplitudeScale_; }
     const Painter& Picture() const { return painter_; }
+    const SpectralView& Spectral() const { return spectral_; }
     MarkerCache& Markers() { return markers_; }
     const MarkerCache& Markers() const { return markers_; }
     int32_t VerticalZoom() const { return verticalZoom_; }
@@ -132,6 +134,7 @@ private:
     AmplitudeScale amplitudeScale_;
     Painter painter_;
     MarkerCache markers_;
+    SpectralView spectral_;
     int32_t verticalZoom_ = 100;
     int32_t typeView_ = kViewWaveform;
     int16_t typeBorder_ = 1;

@@ -4,6 +4,8 @@
 // shown while a file opens.
 #pragma once
 
+#include <vector>
+
 #include "platform/drawing/Canvas.h"
 #include "view/PaintContext.h"
 
@@ -13,6 +15,10 @@ struct Lane {
     int32_t left, top, right, bottom;
     int channel;
 };
+
+// The lanes of the shown channels in the waveform area: one for a mono document or a stereo
+// document with one channel shown, two (upper left, lower right) with both shown.
+std::vector<Lane> LanesOf(const ViewGeometry& geometry, int32_t channels, const ChannelFlags& lanes);
 
 class LanePainter {
 public:

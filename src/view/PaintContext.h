@@ -6,6 +6,7 @@
 #include "document/Status.h"
 #include "view/AmplitudeScale.h"
 #include "view/DisplayData.h"
+#include "view/SpectralView.h"
 #include "view/TimeScale.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewTypes.h"
@@ -31,6 +32,7 @@ struct PaintContext {
     const DisplayData* data = nullptr;
     const TimeScale* timeScale = nullptr;
     const AmplitudeScale* amplitudeScale = nullptr;
+    const SpectralView* spectral = nullptr;
 
     bool HasSound() const { return state && state->totalBytes != 0; }
     int32_t Level() const { return state ? state->zoomLevel : 0; }

@@ -162,30 +162,35 @@ void Painter::DrawBand(Canvas& canvas, const PaintContext& c) const {
     }
 }
 
+std::vector<Lane> LanesOf(const ViewGeometry& g, int32_t channels, const ChannelFlags& lanes) {
+    const WaveArea& a = g.Area();
+    if (channels == 1) return {Lane{a.left, a.top + g.EdgeBand(), a.right, a.bottom - g.EdgeBand(), 0}};
+    if (lanes.visible[0] && lanes.visible[1]) {
+        const int32_t h = (a.height - 3) / 2;
+        return {Lane{a.left, a.top + g.EdgeBand(), a.right, a.top + h, 0},
+                Lane{a.left, a.top + h + 3, a.right, a.bottom - g.EdgeBand(), 1}};
+    }
+    return {Lane{a.left, a.top, a.right, a.bottom, lanes.visible[0] ? 0 : 1}};
+}
+
 void Painter::DrawLanes(Canvas& canvas, const PaintContext& c) const {
     if (c.lanes.visibleCount < 1 || c.typeView == kViewExpanded) return;
-    const ViewGeometry& g = *c.geometry;
-    const WaveArea& a = g.Area();
     LanePainter painter(canvas, c);
-    auto draw = [&](const Lane& lane, bool boundaries) {
+    const std::vector<Lane> lanes = LanesOf(*c.geometry, c.channels, c.lanes);
+    for (const Lane& lane : lanes) {
         if (c.status == Status::Opening) {
             painter.DrawLoadingPicture(lane);
-            return;
+        } else if (c.typeView == kViewSpectral) {
+            if (c.HasSound() && c.spectral) {
+                const bool notOperated = c.channels == 2 && !c.lanes.operated[lane.channel];
+                c.spectral->DrawLane(canvas, lane.left, lane.top, lane.right, lane.bottom, lane.channel, notOperated,
+                                     c.geometry->SelectionStartColumn(), c.geometry->SelectionEndColumn());
+            }
+        } else if (c.typeView == kViewWaveform) {
+            // Boundary lines only where a lane has its edge bands (not a single lane of two).
+            if (c.channels == 1 || lanes.size() == 2) painter.DrawBoundaryLines(lane);
+            painter.DrawWaveform(lane);
         }
-        if (c.typeView != kViewWaveform) return;  // the spectral lanes stay empty until the spectral view exists
-        if (boundaries) painter.DrawBoundaryLines(lane);
-        painter.DrawWaveform(lane);
-    };
-    const int32_t left = a.left, right = a.right;
-    if (c.channels == 1) {
-        draw(Lane{left, a.top + g.EdgeBand(), right, a.bottom - g.EdgeBand(), 0}, true);
-    } else if (c.lanes.visible[0] && c.lanes.visible[1]) {
-        const int32_t h = (a.height - 3) / 2;
-        draw(Lane{left, a.top + g.EdgeBand(), right, a.top + h, 0}, true);
-        draw(Lane{left, a.top + h + 3, right, a.bottom - g.EdgeBand(), 1}, true);
-    } else {
-        const int channel = c.lanes.visible[0] ? 0 : 1;
-        draw(Lane{left, a.top, right, a.bottom, channel}, false);
     }
 }
 

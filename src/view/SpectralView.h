@@ -1,0 +1,59 @@
+// The spectral view: one short-time spectrum per pixel column of the visible range (from the
+// working file) or of a block of captured samples (while recording), drawn as a spectrogram per
+// channel, frequency upwards from 0 at the lane's bottom to half the rate at its top. Each
+// channel has three pictures: normal, selected and not operated.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "document/DocState.h"
+#include "platform/drawing/Bitmap.h"
+#include "platform/drawing/Canvas.h"
+#include "view/SpectrumAnalyzer.h"
+#include "view/SpectrumColors.h"
+
+namespace vesk {
+
+class SpectralView {
+public:
+    static constexpr int kMaxColumns = 3000;
+
+    // The spectra of the state's view at its zoom level, read from its working file; false when
+    // the file cannot be read (the previous pictures stay).
+    bool ComputeFromFile(const DocState& state, int32_t channels, int32_t width);
+    // The spectra of interleaved samples spread over the width.
+    void ComputeFromBlock(std::span<const int16_t> samples, int32_t channels, int32_t width);
+
+    // Renders the pictures again for lanes of `heights` (per channel) when the spectra or the
+    // sizes changed since the last rendering.
+    void Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels);
+    // Copies channel ch's picture into [left, right) × [top, bottom): the not-operated one, or
+    // the normal one with the selected one over the columns [selectionStart, selectionEnd).
+    void DrawLane(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom, int channel,
+                  bool notOperated, int32_t selectionStart, int32_t selectionEnd) const;
+
+    // Level of bin k of a column (for tests and the picture).
+    int32_t Level(int channel, int32_t column, int bin) const { return levels_[channel][column][bin]; }
+
+private:
+    using Column = SpectrumAnalyzer::Levels;
+    // Where column c's window starts: `c × length / width` past origin, moved back by half a
+    // window's worth (N/2 × channels), never before 0, down to a multiple of unit (a frame).
+    // Lengths and positions are bytes in a file, sample values in a block.
+    static int64_t ColumnStart(int32_t column, int64_t length, int32_t width, int64_t origin, int32_t unit,
+                               int32_t channels);
+    void AnalyzeColumn(std::span<const int16_t> frames, int32_t channels, int32_t column);
+    void Render(int channel, int variant, int32_t height);
+
+    SpectrumAnalyzer analyzer_;
+    std::array<std::array<Column, kMaxColumns>, 2> levels_{};
+    std::array<std::array<Bitmap, 3>, 2> pictures_;
+    int32_t width_ = 0;
+    std::array<int32_t, 2> heights_{};
+    bool stale_ = true;
+};
+
+}  // namespace vesk

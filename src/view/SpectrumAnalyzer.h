@@ -1,0 +1,34 @@
+// The short-time power spectrum of one pixel column: 64 samples of a channel under a sin² window,
+// transformed, and the power of each of the 32 bins below half the rate as a level in decibels
+// (10·log10 of the power, truncated; −20 for no power at all).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "components/transform/RealFft.h"
+
+namespace vesk {
+
+class SpectrumAnalyzer {
+public:
+    static constexpr int kSize = 64;
+    static constexpr int kBins = kSize / 2;
+    using Levels = std::array<int32_t, kBins>;
+
+    SpectrumAnalyzer();
+
+    // The levels of channel `channel` of `frames` (interleaved 16-bit samples of `channels`
+    // channels); frames missing at the end count as silence.
+    void Analyze(std::span<const int16_t> frames, int channels, int channel, Levels& levels);
+
+private:
+    std::array<float, kSize> window_;
+    RealFft fft_;
+    std::vector<float> time_;
+    std::vector<std::complex<float>> spectrum_;
+};
+
+}  // namespace vesk

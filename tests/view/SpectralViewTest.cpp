@@ -1,0 +1,107 @@
+// The spectral view: levels per column and bin from a working file and from a captured block,
+// the colour ramps, and the pictures the lanes copy.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "document/WaveFile.h"
+#include "support/TempDirGuard.h"
+#include "view/SpectralView.h"
+
+namespace vesk {
+namespace {
+
+constexpr int32_t kRate = 8000;
+constexpr int32_t kWidth = 200;
+
+class SpectralViewTest : public testing::Test {
+protected:
+    // A state whose working file holds `samples` and whose view is the whole of it.
+    DocState Document(const std::vector<int16_t>& samples, int16_t channels) {
+        DocState state;
+        state.filePath = dir_.File("work.wav");
+        WaveFile file;
+        EXPECT_TRUE(file.Create(state.filePath, kRate, static_cast<uint16_t>(channels)));
+        EXPECT_TRUE(file.Write(samples.data(), static_cast<uint32_t>(samples.size() * 2)));
+        EXPECT_TRUE(file.Close());
+        state.channels = channels;
+        state.totalBytes = static_cast<int32_t>(samples.size() * 2);
+        state.endView[0] = state.totalBytes;
+        return state;
+    }
+    static std::vector<int16_t> Tone(int32_t frames, double hz, int channels = 1) {
+        std::vector<int16_t> samples;
+        for (int32_t i = 0; i < frames; ++i) {
+            const auto v = static_cast<int16_t>(std::lround(10000 * std::sin(2 * std::numbers::pi * hz * i / kRate)));
+            for (int ch = 0; ch < channels; ++ch) samples.push_back(ch == 0 ? v : 0);
+        }
+        return samples;
+    }
+    static int LoudestBin(const SpectralView& view, int channel, int32_t column) {
+        int best = 0;
+        for (int k = 1; k < SpectrumAnalyzer::kBins; ++k) {
+            if (view.Level(channel, column, k) > view.Level(channel, column, best)) best = k;
+        }
+        return best;
+    }
+
+    test::ScratchDir dir_;
+    std::unique_ptr<SpectralView> view_ = std::make_unique<SpectralView>();
+};
+
+TEST_F(SpectralViewTest, AToneAtAQuarterOfTheRateLightsBinSixteenInEveryColumn) {
+    const DocState state = Document(Tone(kRate, kRate / 4.0, 2), 2);
+    ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
+    for (int32_t c = 0; c < kWidth; ++c) {
+        ASSERT_EQ(LoudestBin(*view_, 0, c), 16) << c;
+        ASSERT_EQ(view_->Level(1, c, 16), -20) << c;  // the right channel is silent
+    }
+    // The same from a captured block.
+    auto block = std::make_unique<SpectralView>();
+    const std::vector<int16_t> samples = Tone(4000, kRate / 8.0);
+    block->ComputeFromBlock(samples, 1, kWidth);
+    for (int32_t c = 0; c < kWidth; ++c) ASSERT_EQ(LoudestBin(*block, 0, c), 8) << c;
+}
+
+TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
+    const DocState state = Document(std::vector<int16_t>(2 * kRate), 2);
+    ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
+    view_->Prepare(kWidth, {64, 64}, 2);
+    const SpectrumColors colors;
+    Bitmap lane(kWidth, 64);
+    Canvas canvas(lane);
+    view_->DrawLane(canvas, 0, 0, kWidth, 64, 0, false, 50, 100);
+    EXPECT_EQ(lane.Pixel(10, 10), PixelFromOleColor(colors.Normal()[0]));
+    EXPECT_EQ(lane.Pixel(60, 10), PixelFromOleColor(colors.Selected()[0]));
+    view_->DrawLane(canvas, 0, 0, kWidth, 64, 1, true, 50, 100);
+    EXPECT_EQ(lane.Pixel(60, 63), PixelFromOleColor(colors.NotOperated()[0]));
+    EXPECT_NE(colors.Normal()[0], colors.Selected()[0]);
+}
+
+TEST_F(SpectralViewTest, LowFrequenciesAreAtTheBottomOfTheLane) {
+    const DocState state = Document(Tone(kRate, 250), 1);  // bin 2 of 32
+    ASSERT_TRUE(view_->ComputeFromFile(state, 1, kWidth));
+    view_->Prepare(kWidth, {64, 0}, 1);
+    Bitmap lane(kWidth, 64);
+    Canvas canvas(lane);
+    view_->DrawLane(canvas, 0, 0, kWidth, 64, 0, false, 0, 0);
+    // Bin k covers rows 2k and 2k+1 from the bottom: bin 2 is loud, bin 30 quiet.
+    EXPECT_NE(lane.Pixel(100, 63 - 4), lane.Pixel(100, 63 - 60));
+    const SpectrumColors colors;
+    EXPECT_NE(lane.Pixel(100, 63 - 4), PixelFromOleColor(colors.Normal()[0]));
+}
+
+TEST(SpectrumColorsTest, TheIntegerHlsConversion) {
+    EXPECT_EQ(SpectrumColors::FromHls(0, 70, 0), 0x7F7F7Fu);   // grey: 70 × 255 / 140
+    EXPECT_EQ(SpectrumColors::FromHls(0, 140, 140), 0xFFFFFFu);
+    EXPECT_EQ(SpectrumColors::FromHls(0, 0, 140), 0x000000u);
+    EXPECT_EQ(SpectrumColors::FromHls(0, 70, 140), 0x0000FFu);  // hue 0 at full saturation: red
+    // A third round is green, with the red of the integer ramp's rounding: (140 + 11) / 23 = 6
+    // steps of 140, i.e. 11 of 255.
+    EXPECT_EQ(SpectrumColors::FromHls(46, 70, 140), 0x00FF0Bu);
+}
+
+}  // namespace
+}  // namespace vesk
