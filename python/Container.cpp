@@ -40,6 +40,13 @@ void Container::Save(const std::string& path) const {
     if (!WritePictureFile(*site_.Window(), path)) throw py::value_error("cannot write the picture to " + path);
 }
 
+intptr_t Container::SendMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    intptr_t result = 0;
+    bool passOn = false;
+    ComError::Check(control_->WindowMessage(message, wParam, lParam, &result, &passOn));
+    return result;
+}
+
 void Container::Bind(py::module_& module) {
     py::class_<Container>(module, "Container",
                           "A headless window holding an in-place active control (see audioeditor.Container).")
@@ -52,6 +59,12 @@ void Container::Bind(py::module_& module) {
              "0x00RRGGBB colour of the last painted window at (x, y).")
         .def("save", &Container::Save, py::arg("path"),
              "Writes the last painted window: a bitmap file, or PNG when the name ends in .png.")
+        .def("send_message", &Container::SendMessage, py::arg("msg"), py::arg("wparam") = 0, py::arg("lparam") = 0,
+             "Sends a window message (WM_MOUSEMOVE, WM_LBUTTONDOWN, ...) to the control; returns its answer.")
+        .def("pointer", &Container::PointerName,
+             "The name of the pointer shown now: the system pointers ('arrow', 'cross', 'ibeam', ...),\n"
+             "'custom', or the control's own 'grab', 'left', 'right', 'edge'.")
+        .def("captured", &Container::Captured, "Whether the control holds the mouse capture.")
         .def_property_readonly("width", &Container::Width)
         .def_property_readonly("height", &Container::Height);
 }

@@ -31,6 +31,12 @@ public:
     uint32_t Pixel(int32_t x, int32_t y) const;
     // Writes the window as a bitmap file, or PNG when the name ends in ".png".
     void Save(const std::string& path) const;
+    // Sends a window message to the control; the handler's answer.
+    intptr_t SendMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
+    // The name of the pointer the control shows now ("arrow", "grab", "custom", ...).
+    std::string PointerName() const { return vesk::PointerName(site_.ShownPointer().shape); }
+    // Whether the control holds the mouse capture.
+    bool Captured() const { return site_.Captured(); }
     int32_t Width() const { return site_.Window()->Width(); }
     int32_t Height() const { return site_.Window()->Height(); }
 

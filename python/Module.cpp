@@ -17,6 +17,7 @@
 #include "objects/typelib/TypeLibrary.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/MessageQueue.h"
+#include "platform/window/WindowMessages.h"
 
 namespace py = pybind11;
 
@@ -74,6 +75,28 @@ PYBIND11_MODULE(_audioeditor, module) {
         "Runs the notifications waiting in this thread's queue; returns how many ran.");
     module.def("Enumerations", &Enumerations,
                "The library's enumerations: {enumeration: {constant: value}} in declaration order.");
+
+    // The window messages and key states of the mouse, for Container.send_message.
+    module.attr("WM_MOUSEMOVE") = WM_MOUSEMOVE;
+    module.attr("WM_LBUTTONDOWN") = WM_LBUTTONDOWN;
+    module.attr("WM_LBUTTONUP") = WM_LBUTTONUP;
+    module.attr("WM_LBUTTONDBLCLK") = WM_LBUTTONDBLCLK;
+    module.attr("WM_RBUTTONDOWN") = WM_RBUTTONDOWN;
+    module.attr("WM_RBUTTONUP") = WM_RBUTTONUP;
+    module.attr("WM_RBUTTONDBLCLK") = WM_RBUTTONDBLCLK;
+    module.attr("WM_MBUTTONDOWN") = WM_MBUTTONDOWN;
+    module.attr("WM_MBUTTONUP") = WM_MBUTTONUP;
+    module.attr("WM_MBUTTONDBLCLK") = WM_MBUTTONDBLCLK;
+    module.attr("WM_MOUSEWHEEL") = WM_MOUSEWHEEL;
+    module.attr("MK_LBUTTON") = MK_LBUTTON;
+    module.attr("MK_RBUTTON") = MK_RBUTTON;
+    module.attr("MK_SHIFT") = MK_SHIFT;
+    module.attr("MK_CONTROL") = MK_CONTROL;
+    module.attr("MK_MBUTTON") = MK_MBUTTON;
+    module.attr("WHEEL_DELTA") = WHEEL_DELTA;
+    module.def(
+        "MAKELPARAM", [](int32_t x, int32_t y) { return MakeLParam(x, y); }, py::arg("x"), py::arg("y"),
+        "The lParam of a mouse message at (x, y): x in the low word, y in the high word (signed 16-bit).");
 
     module.attr("DISPATCH_METHOD") = DISPATCH_METHOD;
     module.attr("DISPATCH_PROPERTYGET") = DISPATCH_PROPERTYGET;

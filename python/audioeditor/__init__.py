@@ -27,6 +27,10 @@ Contents:
   (hresult, text, excepinfo, argerr).
 - DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF: flags
   for obj._oleobj_.Invoke(dispid, 0, flags, True, *args).
+- Container(control, width, height): a headless window holding the control: paint(), pixel(x, y),
+  save(path), and the mouse: send_message(msg, wparam=0, lparam=0), pointer(), captured(); with
+  the message numbers WM_MOUSEMOVE … WM_MOUSEWHEEL, the key states MK_LBUTTON … MK_MBUTTON and
+  MAKELPARAM(x, y). Paint once before sending mouse messages: layout happens in the paint.
 
 Values: integers, floats, bools, str and None cross as themselves; a 16-bit sample array comes
 back as a tuple of ints, a float array as a tuple of floats; any sequence is accepted where an
@@ -36,7 +40,10 @@ GetSelectionArray() and ClearSystemClipboard() are methods of the control object
 
 from . import _audioeditor
 from ._audioeditor import (DISPATCH_METHOD, DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT,
-                           DISPATCH_PROPERTYPUTREF, PyIDispatch, com_error)
+                           DISPATCH_PROPERTYPUTREF, MAKELPARAM, MK_CONTROL, MK_LBUTTON, MK_MBUTTON, MK_RBUTTON,
+                           MK_SHIFT, WHEEL_DELTA, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                           WM_MBUTTONDBLCLK, WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MOUSEMOVE, WM_MOUSEWHEEL,
+                           WM_RBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP, PyIDispatch, com_error)
 from ._constants import Constants
 from ._dynamic import CDispatch
 from ._events import DispatchWithEvents
@@ -44,6 +51,9 @@ from ._events import DispatchWithEvents
 __all__ = [
     "CDispatch", "Container", "Dispatch", "DispatchWithEvents", "PumpWaitingMessages", "constants", "com_error",
     "DISPATCH_METHOD", "DISPATCH_PROPERTYGET", "DISPATCH_PROPERTYPUT", "DISPATCH_PROPERTYPUTREF",
+    "MAKELPARAM", "MK_CONTROL", "MK_LBUTTON", "MK_MBUTTON", "MK_RBUTTON", "MK_SHIFT", "WHEEL_DELTA",
+    "WM_LBUTTONDBLCLK", "WM_LBUTTONDOWN", "WM_LBUTTONUP", "WM_MBUTTONDBLCLK", "WM_MBUTTONDOWN", "WM_MBUTTONUP",
+    "WM_MOUSEMOVE", "WM_MOUSEWHEEL", "WM_RBUTTONDBLCLK", "WM_RBUTTONDOWN", "WM_RBUTTONUP",
 ]
 
 constants = Constants(_audioeditor.Enumerations())

@@ -33,6 +33,7 @@ AudioEditor::~AudioEditor() {
 }
 
 void AudioEditor::ReleaseEverything() {
+    mouse_.reset();
     transport_.reset();
     playerSink_.Disconnect();
     recordSink_.Disconnect();
@@ -171,6 +172,7 @@ void AudioEditor::ConnectDocument() {
 void AudioEditor::CreateTransport() {
     transport_ = std::make_unique<Transport>(document_, view_, *player_, *recordComponent_, deviceOutput_->Settings(),
                                              deviceInput_->Settings(), recorder_->Settings());
+    mouse_ = std::make_unique<Mouse>(document_, view_, transport_->Player());
 }
 
 void AudioEditor::ConfigureComponents() {
@@ -246,6 +248,16 @@ HRESULT AudioEditor::InPlaceDeactivate() {
 
 HRESULT AudioEditor::Paint(Bitmap& target, const ClientRect& bounds) {
     view_.Paint(target, bounds);
+    return S_OK;
+}
+
+HRESULT AudioEditor::WindowMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t* result,
+                                   bool* passOn) {
+    // A handler may release the host's last reference through an event.
+    ComPtr<AudioEditor> self(this);
+    const Mouse::Outcome outcome = mouse_ ? mouse_->HandleMessage(message, wParam, lParam) : Mouse::Outcome{};
+    if (result) *result = outcome.result;
+    if (passOn) *passOn = outcome.passOn;
     return S_OK;
 }
 

@@ -25,6 +25,7 @@
 #include "document/SoundLoader.h"
 #include "document/SoundSaver.h"
 #include "edit/Editing.h"
+#include "interaction/Mouse.h"
 #include "interaction/Transport.h"
 #include "objects/typelib/Bindings.h"
 #include "objects/AudioEditorChannel.h"
@@ -79,6 +80,8 @@ public:
     HRESULT InPlaceActivate(ControlSite* site) override;
     HRESULT InPlaceDeactivate() override;
     HRESULT Paint(Bitmap& target, const ClientRect& bounds) override;
+    HRESULT WindowMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t* result,
+                          bool* passOn) override;
 
     // ---- IAudioEditor (in interface order) ----
     HRESULT Open(BSTR fileName, int32_t FormatType) override;
@@ -267,16 +270,13 @@ private:
     SinkConnection recordSink_;
     SinkConnection transformSink_;
 
-    // Settings that belong to later subsystems (the mouse), stored until then.
     int32_t smoothTime_ = 0;
-    int16_t mouseEventsEnabled_ = 1;
-    int32_t mousePointer_ = 0;
-    std::string mouseCustom_;
 
     // The document, what shows it and what changes it. The transport needs the components and
     // the device sub-objects, so it is made at start-up.
     Document document_;
     std::unique_ptr<Transport> transport_;
+    std::unique_ptr<Mouse> mouse_;
     ControlViewHost viewHost_{scaleX_, scaleY_, colors_, transport_};
     EditorView view_{document_, viewHost_};
     DocumentCommands commands_{document_};

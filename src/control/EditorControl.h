@@ -19,6 +19,11 @@ struct IEditorControl : IUnknown {
     virtual HRESULT InPlaceDeactivate() = 0;
     // Draws the control into target at bounds (the container's paint).
     virtual HRESULT Paint(Bitmap& target, const ClientRect& bounds) = 0;
+    // A message of the control's window (the mouse, size, erase, destroy; see
+    // platform/window/WindowMessages.h). *result is the handler's answer; *passOn tells whether
+    // the container's default handling should see the message too.
+    virtual HRESULT WindowMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t* result,
+                                  bool* passOn) = 0;
 };
 
 }  // namespace vesk

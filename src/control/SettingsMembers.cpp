@@ -1,6 +1,6 @@
 // Settings of the control: view type and frame, marker display (the view's), smoothing (the
-// document's), mouse pointer and events (stored for the mouse, which
-// read them), the MP3 codec choice (the file component's).
+// document's), the mouse pointer and events (the mouse's), the MP3 codec choice (the file
+// component's).
 #include "control/AudioEditor.h"
 #include "platform/automation/OutParam.h"
 
@@ -12,23 +12,23 @@ HRESULT AudioEditor::put_TypeBorder(int16_t value) {
     return S_OK;
 }
 
-HRESULT AudioEditor::get_MousePointer(int32_t* value) { return WriteOut(value, mousePointer_); }
+HRESULT AudioEditor::get_MousePointer(int32_t* value) { return WriteOut(value, mouse_ ? mouse_->MousePointer() : 0); }
 HRESULT AudioEditor::put_MousePointer(int32_t value) {
-    mousePointer_ = value;
+    if (mouse_) mouse_->SetMousePointer(value);
     return S_OK;
 }
 HRESULT AudioEditor::get_MouseCustom(BSTR* value) {
-    if (!value) return E_POINTER;
-    *value = AllocBstr(mouseCustom_);
-    return S_OK;
+    return WriteOutText(value, mouse_ ? mouse_->MouseCustom() : std::string());
 }
 HRESULT AudioEditor::put_MouseCustom(BSTR value) {
-    mouseCustom_ = BstrToUtf8(value);
+    if (mouse_) mouse_->SetMouseCustom(BstrToUtf8(value));
     return S_OK;
 }
-HRESULT AudioEditor::get_MouseEventsEnabled(VARIANT_BOOL* value) { return WriteOut(value, mouseEventsEnabled_); }
+HRESULT AudioEditor::get_MouseEventsEnabled(VARIANT_BOOL* value) {
+    return WriteOut<VARIANT_BOOL>(value, mouse_ ? mouse_->EventsEnabled() : 1);
+}
 HRESULT AudioEditor::put_MouseEventsEnabled(VARIANT_BOOL value) {
-    mouseEventsEnabled_ = value;
+    if (mouse_) mouse_->SetEventsEnabled(value);
     return S_OK;
 }
 

@@ -44,6 +44,18 @@ struct DocState {
     int32_t SelectStart() const { return startSelect[zoomLevel]; }
     int32_t SelectEnd() const { return endSelect[zoomLevel]; }
     int64_t SelectedBytes() const { return std::max<int64_t>(int64_t{SelectEnd()} - SelectStart(), 0); }
+    // Selects the range of marker `number` (clamped to the markers there are) at the zoom level
+    // in force, within the sound; a marker of length 0 leaves a cursor. False without markers.
+    bool SelectMarker(int32_t number, int32_t bytesPerFrame) {
+        if (markers.Empty()) return false;
+        const MarkerRecord& marker = *(markers.begin() + (std::clamp(number, 1, markers.Count()) - 1));
+        const int64_t start = int64_t{marker.positionFrames} * bytesPerFrame;
+        const int64_t end = start + int64_t{marker.lengthFrames} * bytesPerFrame;
+        startSelect[zoomLevel] = static_cast<int32_t>(std::min<int64_t>(start, totalBytes));
+        endSelect[zoomLevel] = static_cast<int32_t>(std::min<int64_t>(end, totalBytes));
+        selected = startSelect[zoomLevel] != endSelect[zoomLevel] ? 1 : 0;
+        return true;
+    }
     int32_t TotalFrames() const { return channels > 0 ? totalBytes / BytesPerFrame() : 0; }
 };
 

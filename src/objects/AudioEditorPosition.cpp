@@ -177,16 +177,7 @@ HRESULT AudioEditorPosition::SamplesToSec(int32_t Samples, int32_t* result) {
 
 HRESULT AudioEditorPosition::GoToMarker(int32_t Num) {
     DocState* state = State();
-    if (!state || state->markers.Empty()) return S_OK;
-    int32_t index = std::clamp(Num, 1, state->markers.Count()) - 1;
-    const MarkerRecord& marker = *(state->markers.begin() + index);
-    int64_t start = static_cast<int64_t>(marker.positionFrames) * BytesPerFrame();
-    int64_t end = start + static_cast<int64_t>(marker.lengthFrames) * BytesPerFrame();
-    int32_t& selStart = state->startSelect[state->zoomLevel];
-    int32_t& selEnd = state->endSelect[state->zoomLevel];
-    selStart = static_cast<int32_t>(std::min<int64_t>(start, state->totalBytes));
-    selEnd = static_cast<int32_t>(std::min<int64_t>(end, state->totalBytes));
-    state->selected = selStart != selEnd ? 1 : 0;
+    if (!state || !state->SelectMarker(Num, BytesPerFrame())) return S_OK;
     ShowSelectionAgain();
     return S_OK;
 }

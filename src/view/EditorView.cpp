@@ -116,6 +116,7 @@ void EditorView::LayoutAreas() {
 bool EditorView::RecomputeView(int32_t start, int32_t end) {
     DocState* state = document_.Current();
     if (!state) return true;
+    ++recomputeCount_;
     const int32_t channels = std::max(document_.Channels(), 1);
     start = start / 2 * 2;
     end = end / 2 * 2;
@@ -164,6 +165,11 @@ int32_t EditorView::PositionToColumn(int64_t bytePosition) const {
     return state ? geometry_.PositionToColumn(*state, bytePosition) : 0;
 }
 
+int64_t EditorView::ColumnToPosition(int32_t column) const {
+    const DocState* state = document_.Current();
+    return state ? geometry_.ColumnToPosition(*state, column, document_.BytesPerFrame()) : 0;
+}
+
 void EditorView::PositionChanged(bool viewChanged) {
     if (viewChanged) RecomputeStoredView();
     UpdateSelectionColumns();
@@ -185,6 +191,18 @@ void EditorView::ZoomIn() {
     s->startSelect[l] = s->endSelect[l] = s->startView[l];
     document_.ClearError();
     if (RecomputeView(s->startView[l], s->endView[l])) Redraw();
+}
+
+void EditorView::ZoomToRange(int32_t startByte, int32_t endByte) {
+    DocState* s = document_.Current();
+    if (!s || s->totalBytes == 0 || s->zoomLevel + 1 > kZoomLevels - 1) return;
+    s->selected = 0;
+    const int16_t l = ++s->zoomLevel;
+    s->startView[l] = startByte;
+    s->endView[l] = endByte;
+    s->startSelect[l] = s->endSelect[l] = startByte;
+    document_.ClearError();
+    if (RecomputeView(startByte, endByte)) Redraw();
 }
 
 void EditorView::ZoomOut() {

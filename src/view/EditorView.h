@@ -46,11 +46,17 @@ public:
     bool RecomputeStoredView() override;
     // The selection's columns again, then the background and ChangePosition.
     void UpdateSelectionColumns();
+    // The selection's columns as a drag sets them (no event).
+    void SetSelectionColumns(int32_t start, int32_t end) { geometry_.SetSelectionColumns(start, end); }
     int32_t PositionToColumn(int64_t bytePosition) const;
+    int64_t ColumnToPosition(int32_t column) const;
     // After the host wrote a selection or view property.
     void PositionChanged(bool viewChanged);
 
     void ZoomIn();
+    // One zoom level deeper showing [startByte, endByte) with the cursor at its start (the wheel);
+    // nothing at the deepest level or without sound.
+    void ZoomToRange(int32_t startByte, int32_t endByte);
     void ZoomOut();
     void ZoomFull();
     void Refresh();
@@ -110,6 +116,12 @@ public:
     const TimeScale& Time() const { return timeScale_; }
     const AmplitudeScale& Amplitude() const { return amplitudeScale_; }
     const Painter& Picture() const { return painter_; }
+    // The bounds of the last paint, and the scales' settings as they are now.
+    const ClientRect& Client() const { return clientRect_; }
+    ScaleSettings ScaleXSettings() const { return host_.ScaleX(); }
+    ScaleSettings ScaleYSettings() const { return host_.ScaleY(); }
+    // How many times RecomputeView ran (a drag in progress ends when someone else recomputes).
+    uint64_t RecomputeCount() const { return recomputeCount_; }
     const SpectralView& Spectral() const { return spectral_; }
     MarkerCache& Markers() { return markers_; }
     const MarkerCache& Markers() const { return markers_; }
@@ -141,6 +153,7 @@ private:
     int16_t markerBarEnabled_ = 1;
     int16_t markerBackgroundEnabled_ = 1;
     int32_t openProgress_ = 0;  // 0..100 while a file opens or saves
+    uint64_t recomputeCount_ = 0;
 };
 
 }  // namespace vesk

@@ -86,6 +86,15 @@ int32_t ViewGeometry::PositionToColumn(const DocState& state, int64_t p) const {
     return static_cast<int32_t>(std::clamp<double>(column, 0, std::max(area_.width, 0)));
 }
 
+int64_t ViewGeometry::ColumnToPosition(const DocState& state, int32_t column, int32_t bytesPerFrame) const {
+    const int32_t level = state.zoomLevel;
+    if (column == area_.width) return state.endView[level];
+    if (column == 0 || area_.width == 0) return state.startView[level];
+    const double span = static_cast<double>(state.endView[level]) - state.startView[level] + bytesPerFrame;
+    const auto p = static_cast<uint32_t>(std::trunc(state.startView[level] + (double{column} / area_.width) * span + 0.5));
+    return p / static_cast<uint32_t>(bytesPerFrame) * static_cast<uint32_t>(bytesPerFrame);
+}
+
 void ViewGeometry::UpdateSelectionColumns(const DocState& state) {
     const int32_t level = state.zoomLevel;
     const int32_t startSelect = state.startSelect[level];

@@ -20,8 +20,16 @@ public:
 
     // Column in [0, Width] of byte position p in the current level's view.
     int32_t PositionToColumn(const DocState& state, int64_t p) const;
+    // Byte position of column c of the waveform area in the current level's view: the view's
+    // start at 0, its end at Width, else the nearest position cut down to a whole frame.
+    int64_t ColumnToPosition(const DocState& state, int32_t column, int32_t bytesPerFrame) const;
     // Selection columns of the current level (both 0 when the selection is outside the view).
     void UpdateSelectionColumns(const DocState& state);
+    // The selection columns as a drag sets them.
+    void SetSelectionColumns(int32_t start, int32_t end) {
+        selectionStart_ = start;
+        selectionEnd_ = end;
+    }
     // Detail mode for `bytes` of view shown on the area (0 peaks, 1..4 ever closer curves).
     static int16_t ClassifyDetail(double bytesPerPixelPerChannel, int32_t frequency);
 

@@ -7,6 +7,7 @@
 #include "ControlTestSupport.h"
 #include "FakeTransportComponents.h"
 #include "components/ComponentNames.h"
+#include "platform/window/WindowMessages.h"
 
 namespace vesk {
 namespace {
@@ -303,6 +304,24 @@ TEST_F(TransportTest, RecordingIntoAnOpenedFileLeavesTheFileAsItWas) {
     recorder->Capture(std::vector<int16_t>(2 * kRate, -5));
     control->Stop();
     EXPECT_EQ(bytes(), original);
+}
+
+TEST_F(TransportTest, APressInTheWaveformWhilePlayingPlaysOnFromThere) {
+    HeadlessSite site(800, 300);
+    control->InPlaceActivate(&site);
+    control->Paint(*site.Window(), ClientRect{0, 0, 800, 300});
+    Select(0, 0);
+    control->Play(2);
+    player->queued.clear();
+    intptr_t result = -1;
+    bool passOn = false;
+    // Column 373 of the 746 of an 800-pixel window: the middle of the sound.
+    control->WindowMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(2 + 373, 140), &result, &passOn);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(Status(), 1);
+    ASSERT_FALSE(player->queued.empty());
+    EXPECT_EQ(player->queued.front(), Frames(sound, kFrames / 2, kFrames / 2 + kBlockFrames));
+    control->InPlaceDeactivate();
 }
 
 TEST_F(TransportTest, RecordVisualizationTypeIsOneOrTwo) {

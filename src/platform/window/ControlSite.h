@@ -1,9 +1,11 @@
 // The container side of a control in a window: the site gives the in-place active control its
-// window (a drawing surface of the window's size) and learns when the control's view changed
-// while it could not draw itself.
+// window (a drawing surface of the window's size), learns when the control's view changed while
+// it could not draw itself, shows the pointer the control chooses, and holds the mouse capture
+// for it (all mouse messages go to the control until it releases the capture).
 #pragma once
 
 #include "platform/drawing/Bitmap.h"
+#include "platform/window/Pointer.h"
 
 namespace vesk {
 
@@ -16,6 +18,10 @@ public:
     // The control's view changed and it could not draw: the container repaints it later by
     // calling the control's Paint.
     virtual void OnViewChange() = 0;
+    // The pointer to show while the mouse is over the control.
+    virtual void ShowPointer(const Pointer& pointer) = 0;
+    // Takes (true) or releases (false) the mouse capture.
+    virtual void SetCapture(bool captured) = 0;
 };
 
 // A site without a screen: its window is an off-screen bitmap. Tests, scripts and the picture
@@ -26,13 +32,19 @@ public:
 
     Bitmap* Window() override { return &window_; }
     void OnViewChange() override { ++viewChanges_; }
+    void ShowPointer(const Pointer& pointer) override { pointer_ = pointer; }
+    void SetCapture(bool captured) override { captured_ = captured; }
 
     void Resize(int32_t width, int32_t height) { window_ = Bitmap(width, height); }
     int ViewChanges() const { return viewChanges_; }
+    const Pointer& ShownPointer() const { return pointer_; }
+    bool Captured() const { return captured_; }
 
 private:
     Bitmap window_;
     int viewChanges_ = 0;
+    Pointer pointer_;
+    bool captured_ = false;
 };
 
 }  // namespace vesk
