@@ -243,8 +243,8 @@ class ConversionTest(unittest.TestCase):
         self.assertIs(self.ed.SmoothEnabled, True)
         self.ed.SmoothEnabled = 0  # coerced by the control to VARIANT_BOOL
         self.assertIs(self.ed.SmoothEnabled, False)
-        self.ed.MouseCustom = "h\u00e9llo \u2713"  # UTF-8 <-> UTF-16 both ways
-        self.assertEqual(self.ed.MouseCustom, "h\u00e9llo \u2713")
+        self.ed.FileInfo.Title = "h\u00e9llo \u2713"  # UTF-8 <-> UTF-16 both ways
+        self.assertEqual(self.ed.FileInfo.Title, "h\u00e9llo \u2713")
         self.ed.TypeBorder = 3.0  # float into a short property
         self.assertEqual(self.ed.TypeBorder, 3)
         # VARIANT_BOOL results come back as bools: 44.1 kHz stereo at 128 kbps can be written,
