@@ -105,7 +105,11 @@ HRESULT AudioEditor::GetCurrentArray(int32_t nSamples, SAFEARRAY** result) {
     switch (document_.CurrentStatus()) {
         case Status::Playing:
         case Status::Recording:
-            if (transport_) *result = transport_->CurrentArray(nSamples * document_.Channels()).Detach();
+            if (transport_ && nSamples > 0) {
+                // A count of frames near the top of the long range must not overflow as samples.
+                const int64_t elements = std::min<int64_t>(int64_t{nSamples} * document_.Channels(), INT32_MAX);
+                *result = transport_->CurrentArray(static_cast<int32_t>(elements)).Detach();
+            }
             return S_OK;
         case Status::Idle:
         case Status::Paused:

@@ -1,6 +1,7 @@
 #include "edit/SampleLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vesk {
 
@@ -27,9 +28,11 @@ void MergeStereo(std::span<int16_t> interleaved, std::span<const int16_t> left, 
 void MixSaturating(std::span<int16_t> target, std::span<const int16_t> added, double targetGain, double addedGain) {
     const size_t n = std::min(target.size(), added.size());
     for (size_t i = 0; i < n; ++i) {
-        // Clamp in double first: converting an out-of-range double to an integer is undefined.
-        const double v = std::clamp(target[i] * targetGain + added[i] * addedGain, -32768.0, 32767.0);
-        target[i] = static_cast<int16_t>(v);
+        // Clamp in double first: converting an out-of-range double to an integer is undefined,
+        // and a gain that is not a number (or an infinite one meeting a zero sample) gives
+        // silence rather than a value.
+        const double sum = target[i] * targetGain + added[i] * addedGain;
+        target[i] = std::isnan(sum) ? 0 : static_cast<int16_t>(std::clamp(sum, -32768.0, 32767.0));
     }
 }
 

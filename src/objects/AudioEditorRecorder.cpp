@@ -1,14 +1,21 @@
 #include "objects/AudioEditorRecorder.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
 #include "platform/automation/OutParam.h"
 
 namespace vesk {
 
+// In double and limited to the long range: a level near either end of it must not overflow when
+// the full-scale offset is added or taken away.
 int32_t AudioEditorRecorder::StoreLevel(int32_t decibels) {
-    return static_cast<int32_t>(decibels + kFullScaleDb);
+    return static_cast<int32_t>(std::clamp(decibels + kFullScaleDb, double{INT32_MIN}, double{INT32_MAX}));
 }
 
 int32_t AudioEditorRecorder::ReadLevel(int32_t stored) {
-    return -static_cast<int32_t>(kFullScaleDb - stored);
+    return static_cast<int32_t>(std::clamp(-std::trunc(kFullScaleDb - stored), double{INT32_MIN}, double{INT32_MAX}));
 }
 
 template <class T>
