@@ -82,7 +82,9 @@ TEST_F(AudioPlayerTest, PlaysTheQueuedSamplesInOrderAndAnnouncesEachBlockThenThe
     for (size_t i = 0; i < positions.size(); ++i) {
         ASSERT_EQ(positions[i].size(), 3u);
         EXPECT_LE(positions[i][0], 12 * 3000);
-        if (i > 0) EXPECT_GE(positions[i][0], positions[i - 1][0]);
+        if (i > 0) {
+            EXPECT_GE(positions[i][0], positions[i - 1][0]);
+        }
     }
     EXPECT_GT(positions.back()[0], positions.front()[0]);
 }
