@@ -1,5 +1,5 @@
 // The small thread that turns what the audio callback left in its atomics into notifications.
-// It polls its client every few milliseconds (blocks finished, captured blocks complete, the
+// It polls its client every few tens of milliseconds (blocks finished, captured blocks complete, the
 // queue run dry) and tells it when a position notification is due, every TimerInterval
 // milliseconds on a fixed schedule from the start, so that the intervals do not drift.
 #pragma once
@@ -22,8 +22,10 @@ public:
         virtual void Poll(bool positionDue) = 0;
     };
 
-    // How often the client is polled between position notifications.
-    static constexpr std::chrono::milliseconds kPollPeriod{10};
+    // How often the client is polled between position notifications: often enough that a
+    // finished block is announced long before the blocks queued behind it have played, rarely
+    // enough that the thread costs next to nothing (each wake-up costs more than the poll).
+    static constexpr std::chrono::milliseconds kPollPeriod{25};
     // Shortest and longest position interval honoured, ms.
     static constexpr int32_t kMinIntervalMs = 10;
     static constexpr int32_t kMaxIntervalMs = 60000;
