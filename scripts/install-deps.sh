@@ -13,6 +13,7 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
   libtag1-dev libcdio-dev libcdio-paranoia-dev
   libsoundtouch-dev libkissfft-dev
+  libsdl2-dev libasound2-dev pulseaudio
   lame
 )
 

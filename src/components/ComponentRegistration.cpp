@@ -6,8 +6,8 @@
 #include "components/file/AudioFileComponent.h"
 #include "components/cd/LibcdioCdReader.h"
 #include "components/information/AudioInformation.h"
-#include "components/minimal/MinimalAudioPlayer.h"
-#include "components/minimal/MinimalAudioRecord.h"
+#include "components/sdl/SdlAudioPlayer.h"
+#include "components/sdl/SdlAudioRecord.h"
 #include "components/wma/FfmpegWmaCodec.h"
 #include "components/transform/AudioTransform.h"
 
@@ -15,8 +15,8 @@ namespace vesk {
 
 void RegisterStockComponents(ClassRegistry& registry) {
     registry.Register(std::string(kVeskAudioInformationName), FactoryOf<AudioInformation>());
-    registry.Register(std::string(kVeskAudioPlayerName), FactoryOf<MinimalAudioPlayer>());
-    registry.Register(std::string(kVeskAudioRecordName), FactoryOf<MinimalAudioRecord>());
+    registry.Register(std::string(kVeskAudioPlayerName), FactoryOf<SdlAudioPlayer>());
+    registry.Register(std::string(kVeskAudioRecordName), FactoryOf<SdlAudioRecord>());
     registry.Register(std::string(kVeskAudioFileName), FactoryOf<AudioFileComponent>());
     registry.Register(std::string(kVeskAudioTransformName), FactoryOf<AudioTransform>());
     registry.Register(std::string(kWmaCodecName), FactoryOf<FfmpegWmaCodec>());

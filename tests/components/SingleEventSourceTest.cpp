@@ -6,8 +6,8 @@
 #include "components/VeskAudioPlayer.h"
 #include "components/VeskAudioRecord.h"
 #include "components/VeskAudioTransform.h"
-#include "components/minimal/MinimalAudioPlayer.h"
-#include "components/minimal/MinimalAudioRecord.h"
+#include "components/sdl/SdlAudioPlayer.h"
+#include "components/sdl/SdlAudioRecord.h"
 #include "components/transform/AudioTransform.h"
 
 namespace vesk {
@@ -81,8 +81,8 @@ void ExpectEventInterface(const IID& own, const IID& foreign) {
 }
 
 TEST(ComponentEvents, EachComponentOffersItsOwnEventInterface) {
-    ExpectEventInterface<MinimalAudioPlayer>(IID_VeskAudioPlayerEvents, IID_VeskAudioTransformEvents);
-    ExpectEventInterface<MinimalAudioRecord>(IID_VeskAudioRecordEvents, IID_VeskAudioPlayerEvents);
+    ExpectEventInterface<SdlAudioPlayer>(IID_VeskAudioPlayerEvents, IID_VeskAudioTransformEvents);
+    ExpectEventInterface<SdlAudioRecord>(IID_VeskAudioRecordEvents, IID_VeskAudioPlayerEvents);
     ExpectEventInterface<AudioTransform>(IID_VeskAudioTransformEvents, IID_CdReaderEvents);
 }
 
