@@ -34,6 +34,8 @@ constexpr Rule kRules[] = {
     // a NaN gain, or an infinite one meeting a zero sample, is converted to a sample value;
     {kControl, "Mix", kFinite},
     {kControl, "MixFromFile", kFinite},
+    // a sample count near the ends of the long range overflows when multiplied by the channels;
+    {kControl, "GetCurrentArray", kModerate},
     // a level near the ends of the long range is converted to long after the full-scale offset.
     {kRecorder, "AccuAttackLevel", kModerate},
     {kRecorder, "AccuReleaseLevel", kModerate},
