@@ -57,6 +57,9 @@ MemberPolicy PolicyFor(std::string_view interfaceName, std::string_view memberNa
     for (const Rule& rule : kRules) {
         if (rule.interfaceName == interfaceName && rule.memberName == memberName) return rule.policy;
     }
+    // The output format's rate and bitrate size every later Save, which converts the sound to
+    // them: a rate of 2^31 Hz makes a tenth of a second hundreds of megabytes.
+    if (interfaceName == kControl && memberName.starts_with("SetFormat")) return kBounded;
     return {};
 }
 

@@ -26,6 +26,7 @@ void ScratchControl::FreshDocument() {
     control_->put_TempDirectory(directory.get());
     control_->put_TempFileName(clipboard.get());
     control_->Stop();
+    control_->SetFormatPCM(8000, 2, 16);  // the output format outlives documents
     control_->New(8000, 2);
     control_->InsertSilence(100);
 }

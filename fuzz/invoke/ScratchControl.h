@@ -17,8 +17,8 @@ public:
     explicit ScratchControl(const std::string& root);
     ~ScratchControl();
 
-    // The same start for every script: working files back in the scratch directory and a new
-    // document of 0.1 s at 8 kHz stereo.
+    // The same start for every script: working files back in the scratch directory, 16-bit
+    // PCM as the output format and a new document of 0.1 s at 8 kHz stereo.
     void FreshDocument();
 
     AudioEditor& Control() { return *control_; }
