@@ -77,7 +77,7 @@ HostileValues::HostileValues(std::vector<std::u16string> paths, std::vector<Know
     : paths_(std::move(paths)), objects_(std::move(objects)) {}
 
 void HostileValues::Fill(Choices& choices, const ValueSlot& slot, VARIANT& out, ArgumentPack& pack) const {
-    const VARTYPE declared = slot.declared == VT_VARIANT ? VT_I4 : slot.declared;
+    const VARTYPE declared = slot.declared == VT_VARIANT ? VARTYPE{VT_I4} : slot.declared;
     switch (choices.Below(16)) {
         case 0: case 1: case 2: case 3: case 4:  // the declared type (an array where one goes)
             if (declared & VT_ARRAY) return FillArray(choices, slot, out);
@@ -227,7 +227,7 @@ void HostileValues::FillReference(Choices& choices, const ValueSlot& slot, VARIA
             VARIANT value;
             VariantInit(&value);
             const VARTYPE type = choices.From(kElementTypes);
-            FillScalar(choices, type == VT_BSTR || type == VT_VARIANT ? VT_R8 : type, slot.numbers, value);
+            FillScalar(choices, type == VT_BSTR || type == VT_VARIANT ? VARTYPE{VT_R8} : type, slot.numbers, value);
             uint64_t& stored = pack.ScalarSlot();
             std::memcpy(&stored, &value.llVal, sizeof stored);
             out.vt = VT_BYREF | value.vt;

@@ -55,6 +55,7 @@ TEST_P(AutomationSweep, EveryMemberAnswersWithDispatchCodesAndTheControlStillWor
         harness.FreshDocument();
         SeededChoices choices(GetParam());
         int calls = 0;
+        int succeeded = 0;
         const auto& targets = harness.Driver().Targets();
         for (size_t t = 0; t < targets.size(); ++t) {
             for (size_t m = 0; m < targets[t].info->members.size(); ++m) {
@@ -62,11 +63,14 @@ TEST_P(AutomationSweep, EveryMemberAnswersWithDispatchCodesAndTheControlStillWor
                 for (int k = 0; k < kCallsPerMember; ++k, ++calls) {
                     if (calls % kCallsPerDocument == 0) harness.FreshDocument();
                     const CallRecord record = harness.Driver().CallMember(choices, t, m);
+                    succeeded += record.result == S_OK;
                     ASSERT_TRUE(record.allowed) << "seed " << GetParam() << ", call " << calls << ": " << record.Describe();
                 }
             }
         }
         EXPECT_GT(calls, 1000);
+        // Most hostile calls are refused, but enough must get through to reach the members.
+        EXPECT_GT(succeeded, calls / 5) << succeeded << " of " << calls;
 
         // Still a working control: a new document, an edit, its undo.
         AudioEditor& control = harness.Control();
