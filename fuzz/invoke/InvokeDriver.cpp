@@ -172,13 +172,19 @@ CallRecord InvokeDriver::Step(Choices& choices) {
 
 CallRecord InvokeDriver::CallMember(Choices& choices, size_t target, size_t member) {
     const DispatchTarget& on = targets_[target];
-    const MemberInfo& row = on.info->members[member];
-    const MemberPolicy policy = PolicyFor(on.name, row.name);
-    CallRecord record{.member = on.name + "." + row.name, .id = row.id};
-    if (choices.OneIn(12)) {
-        record.id = choices.OneIn(2) ? choices.From(kBadIds) : row.id + 1;
-        record.member = on.name + ".(by id)";
+    const MemberInfo& chosen = on.info->members[member];
+    CallRecord record{.member = on.name + "." + chosen.name, .id = chosen.id};
+    if (choices.OneIn(12)) record.id = choices.OneIn(2) ? choices.From(kBadIds) : chosen.id + 1;
+    // An id of another member calls that member: its own policy and types apply. One the
+    // policy leaves out is not sent; an id of no member goes out with the chosen row's shape.
+    const MemberInfo* reached = on.info->Find(record.id);
+    if (reached && PolicyFor(on.name, reached->name).skipped) {
+        record.id = chosen.id;
+        reached = &chosen;
     }
+    const MemberInfo& row = reached ? *reached : chosen;
+    if (record.id != chosen.id) record.member = on.name + "." + (reached ? reached->name : "(none)") + " (by id)";
+    const MemberPolicy policy = PolicyFor(on.name, row.name);
     record.flags = ChooseFlags(choices, row);
     const bool put = record.flags & kPutKinds;
     const uint32_t count = ChooseCount(choices, row, put);

@@ -30,7 +30,7 @@ struct DispatchTarget {
 
 // What one call was and how it ended, for reporting.
 struct CallRecord {
-    std::string member;  // "IAudioEditorMarkers.Insert"; "(none)" for an id no row has
+    std::string member;  // "IAudioEditorMarkers.Insert"; "… (by id)" when sent by another id
     DISPID id = 0;
     uint16_t flags = 0;
     uint32_t argumentCount = 0;
