@@ -4,8 +4,14 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# The fuzz targets: a clang build of their own (libFuzzer with AddressSanitizer and UBSan), each
+# run FUZZ_SECONDS; crashes are left in $(FUZZ_BUILD)/fuzz-out/crashes/<target>/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= wave_header riff_markers id3_chapters decode_session clipboard_image invoke_args
+FUZZ_CXX_FLAGS ?= -O1 -g1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
 
-.PHONY: all deps build build-asan run test test-normal test-asan bench clean
+.PHONY: all deps build build-asan run test test-normal test-asan bench fuzz clean
 
 all: build
 
@@ -17,6 +23,10 @@ $(BUILD)/build.ninja:
 
 $(ASAN_BUILD)/build.ninja:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DVESK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Fuzz -DVESK_FUZZ=ON \
+		-DVESK_BUILD_TESTS=OFF -DVESK_BUILD_PYTHON=OFF "-DCMAKE_CXX_FLAGS=$(FUZZ_CXX_FLAGS)" $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -41,5 +51,9 @@ bench: build
 	./$(BUILD)/bench/edit_bench
 	./$(BUILD)/bench/marker_bench
 
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	bash fuzz/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

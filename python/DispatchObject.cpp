@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ComError.h"
+#include "StringConverter.h"
 #include "TypeInfoObject.h"
 #include "VariantConverter.h"
 
@@ -53,7 +54,7 @@ py::object DispatchObject::GetTypeInfo() const {
 py::object DispatchObject::GetIDsOfNames(const py::args& names) const {
     if (names.empty()) throw py::type_error("GetIDsOfNames needs at least one name");
     std::vector<std::u16string> texts;
-    for (py::handle name : names) texts.push_back(Utf8ToUtf16(py::cast<std::string>(name)));
+    for (py::handle name : names) texts.push_back(StringConverter::ToUtf16(name));
     std::vector<const OLECHAR*> pointers;
     for (const auto& text : texts) pointers.push_back(text.c_str());
     std::vector<DISPID> ids(texts.size(), DISPID_UNKNOWN);

@@ -6,6 +6,7 @@
 #include "ArrayConverter.h"
 #include "ComError.h"
 #include "DispatchObject.h"
+#include "StringConverter.h"
 
 namespace py = pybind11;
 
@@ -59,7 +60,7 @@ py::object VariantConverter::ToPython(const VARIANT& v) {
         case VT_CY: return py::float_(static_cast<double>(v.cyVal) / 10000.0);
         case VT_BOOL: return py::bool_(v.boolVal != VARIANT_FALSE);
         case VT_ERROR: return py::int_(v.scode);
-        case VT_BSTR: return py::str(BstrToUtf8(v.bstrVal));
+        case VT_BSTR: return StringConverter::FromUtf16(BstrView(v.bstrVal));
         case VT_DISPATCH: return DispatchToPython(v.pdispVal);
         case VT_UNKNOWN: return UnknownToPython(v.punkVal);
         case VT_VARIANT: return py::none();
@@ -76,7 +77,7 @@ py::object VariantConverter::ArrayToPython(SAFEARRAY* array) {
         if (array->vt == VT_VARIANT) {
             result[i] = ToPython(static_cast<VARIANT*>(array->pvData)[i]);
         } else if (array->vt == VT_BSTR) {
-            result[i] = py::str(BstrToUtf8(static_cast<BSTR*>(array->pvData)[i]));
+            result[i] = StringConverter::FromUtf16(BstrView(static_cast<BSTR*>(array->pvData)[i]));
         } else {
             throw py::type_error("unsupported array element type " + std::to_string(array->vt));
         }
@@ -91,7 +92,12 @@ Variant VariantConverter::FromPython(py::handle value, VARTYPE hint) {
     if (py::isinstance<py::bool_>(value)) return Variant::Bool(value.cast<bool>());
     if (py::isinstance<py::int_>(value)) return IntToVariant(value);
     if (py::isinstance<py::float_>(value)) return Variant::R8(value.cast<double>());
-    if (py::isinstance<py::str>(value)) return Variant::String(value.cast<std::string>());
+    if (py::isinstance<py::str>(value)) {
+        const std::u16string text = StringConverter::ToUtf16(value);
+        BSTR bstr = SysAllocStringLen(text.data(), static_cast<uint32_t>(text.size()));
+        if (!bstr) ComError::Raise(E_OUTOFMEMORY);
+        return Variant::AdoptBstr(bstr);
+    }
     if (PySequence_Check(value.ptr())) return SequenceToVariant(value, hint);
     throw py::type_error("cannot pass an object of type " +
                          std::string(py::str(py::type::handle_of(value).attr("__name__"))) +

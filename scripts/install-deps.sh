@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the examples and the tests need. Idempotent: when
 # everything is present it only checks and returns. Run as root (or through sudo).
+# clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets (make fuzz).
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,7 @@ packages=(
   libsoundtouch-dev libkissfft-dev
   libsdl2-dev libasound2-dev pulseaudio
   lame
+  clang libclang-rt-14-dev
 )
 
 missing=()
