@@ -13,7 +13,6 @@ constexpr int32_t kInts[] = {0, 1, -1, 2, 3, 7, 100, 1000, 44100, 32767, -32768,
                              INT32_MAX, INT32_MIN, INT32_MAX - 1, INT32_MIN + 1};
 // For numbers that size the work: nothing large and positive.
 constexpr int32_t kBoundedInts[] = {0, 1, -1, 2, 100, 1000, -1000, 8000, INT32_MIN};
-constexpr int32_t kModerateInts[] = {0, 1, -1, 2, 100, 1000, -1000, 100000, -100000};
 constexpr int16_t kShorts[] = {0, 1, -1, 2, 100, SHRT_MAX, SHRT_MIN, 255, 256};
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kDoubles[] = {0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 100.0, -100.0, 1e6, 1e30, -1e30,
@@ -22,7 +21,6 @@ constexpr double kDoubles[] = {0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 100.0, -100.0, 1
                                -2147483648.5, 4294967296.0, 32767.5};
 constexpr double kBoundedDoubles[] = {0.0, 1.0, -1.0, 0.5, 100.0, -100.0, 1000.0,
                                       std::numeric_limits<double>::quiet_NaN(), kInf, -kInf};
-constexpr double kFiniteDoubles[] = {0.0, -0.0, 1.0, -1.0, 0.5, 100.0, -100.0, 1e6, -1e6, FLT_MAX, -FLT_MAX};
 constexpr int64_t kWide[] = {0, 1, -1, INT64_MAX, INT64_MIN, int64_t{1} << 32, -(int64_t{1} << 31) - 1};
 constexpr int16_t kBools[] = {VARIANT_TRUE, VARIANT_FALSE, 1, 2, SHRT_MIN};
 constexpr HRESULT kCodes[] = {DISP_E_PARAMNOTFOUND, E_FAIL, S_OK, DISP_E_TYPEMISMATCH};
@@ -46,8 +44,6 @@ const std::u16string kQuietStrings[] = {u"", u"0", u"-1", u"12", u"nan", u"abc",
 
 double Double(Choices& choices, NumberRange numbers) {
     if (numbers == NumberRange::Bounded) return choices.From(kBoundedDoubles);
-    if (numbers == NumberRange::Finite) return choices.From(kFiniteDoubles);
-    if (numbers == NumberRange::Moderate) return choices.From(kModerateInts);
     if (choices.OneIn(8)) {
         const uint64_t bits = choices.Bits64();
         double value;
@@ -67,7 +63,6 @@ float ToFloat(double value) {
 
 int32_t Int(Choices& choices, NumberRange numbers) {
     if (numbers == NumberRange::Bounded) return choices.From(kBoundedInts);
-    if (numbers == NumberRange::Moderate) return choices.From(kModerateInts);
     return choices.OneIn(8) ? static_cast<int32_t>(choices.Bits64()) : choices.From(kInts);
 }
 
@@ -99,7 +94,7 @@ void HostileValues::Fill(Choices& choices, const ValueSlot& slot, VARIANT& out, 
 }
 
 void HostileValues::FillScalar(Choices& choices, VARTYPE type, NumberRange numbers, VARIANT& out) const {
-    const bool bounded = numbers == NumberRange::Bounded || numbers == NumberRange::Moderate;
+    const bool bounded = numbers == NumberRange::Bounded;
     out.vt = type;
     out.llVal = 0;
     switch (type) {
@@ -175,13 +170,9 @@ void HostileValues::FillArray(Choices& choices, const ValueSlot& slot, VARIANT& 
 }
 
 void HostileValues::FillObject(Choices& choices, const ValueSlot& slot, VARIANT& out) const {
+    // Objects of every interface, also where the row names one: Invoke must refuse the others.
     std::vector<IDispatch*> candidates;
-    for (const KnownObject& known : objects_) {
-        if (kPassObjectsOfOtherInterfaces || slot.interfaceName.empty() ||
-            known.interfaceName == slot.interfaceName) {
-            candidates.push_back(known.object);
-        }
-    }
+    for (const KnownObject& known : objects_) candidates.push_back(known.object);
     IDispatch* object = candidates.empty() || choices.OneIn(6)
                             ? nullptr
                             : candidates[choices.Below(static_cast<uint32_t>(candidates.size()))];

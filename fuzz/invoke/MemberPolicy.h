@@ -3,26 +3,18 @@
 //   - numbers that say how much work a call does (milliseconds of silence to write, a rate to
 //     convert to): they stay moderate, so that an input costs milliseconds, not a disk;
 //   - open faults, until they are mended: the arguments that reach them stay clear of them
-//     (the list is in MemberPolicy.cpp);
-//   - strings that name files or folders: they name places inside the scratch directory only;
-//   - an object passed where the table names an interface of the library is one of that
-//     interface (or none): Invoke hands the object to the member as if it were of that interface
-//     without asking it (an open fault: the member sees a wrong object as its own). Turn this on
-//     when Invoke asks the object for the interface.
+//     (listed in MemberPolicy.cpp when there are any);
+//   - strings that name files or folders: they name places inside the scratch directory only.
 #pragma once
 
 #include <string_view>
 
 namespace vesk::fuzz {
 
-inline constexpr bool kPassObjectsOfOtherInterfaces = false;
-
 // The numbers a member's arguments may be.
 enum class NumberRange {
     Any,      // everything, NaN and the infinities included
     Bounded,  // nothing large and positive
-    Finite,   // no NaN, no infinity
-    Moderate, // small magnitudes of either sign, no NaN, no infinity
 };
 
 struct MemberPolicy {

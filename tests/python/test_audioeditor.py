@@ -267,6 +267,11 @@ class ConversionTest(unittest.TestCase):
     def test_object_valued_put(self):
         self.ed.ScaleX = self.ed.ScaleY
         self.assertEqual(self.ed.ScaleX, self.ed.ScaleY)
+        # An object of another interface is refused, not handed to the member as a scale.
+        with self.assertRaises(audioeditor.com_error) as raised:
+            self.ed.ScaleX = self.ed.Position
+        self.assertEqual(raised.exception.hresult, -2147352571)  # DISP_E_TYPEMISMATCH
+        self.assertEqual(self.ed.ScaleX, self.ed.ScaleY)
 
 
 class EventsTest(unittest.TestCase):

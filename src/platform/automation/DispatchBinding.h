@@ -125,6 +125,29 @@ struct Out<I*> {
     static I** Slot(VARIANT& v) { return reinterpret_cast<I**>(&v.pdispVal); }
 };
 
+// An object argument arrives as whatever IDispatch the caller passed; the member expects the
+// interface its row names. Asking the object for that interface (instead of casting) refuses an
+// object of another kind with a type mismatch. The coerced VARIANT keeps owning the reference.
+template <class T>
+HRESULT NarrowArg(VARIANT& v) {
+    if constexpr (std::is_pointer_v<T> && std::is_base_of_v<IDispatch, std::remove_pointer_t<T>>) {
+        using I = std::remove_pointer_t<T>;
+        if (v.pdispVal == nullptr) return S_OK;
+        void* narrowed = nullptr;
+        if (Failed(v.pdispVal->QueryInterface(I::kIid, &narrowed)) || narrowed == nullptr) return DISP_E_TYPEMISMATCH;
+        v.pdispVal->Release();
+        v.pdispVal = static_cast<I*>(narrowed);
+    }
+    return S_OK;
+}
+
+template <class Args, size_t... I>
+HRESULT NarrowArgs(VARIANT* args, std::index_sequence<I...>) {
+    HRESULT hr = S_OK;
+    ((hr = Succeeded(hr) ? NarrowArg<std::tuple_element_t<I, Args>>(args[I]) : hr), ...);
+    return hr;
+}
+
 template <class F>
 struct MemberTraits;
 template <class C, class... A>
@@ -137,6 +160,7 @@ struct MemberTraits<HRESULT (C::*)(A...)> {
 template <auto Fn, size_t... I>
 HRESULT CallIn(void* self, VARIANT* args, std::index_sequence<I...>) {
     using T = MemberTraits<decltype(Fn)>;
+    if (HRESULT hr = NarrowArgs<typename T::Args>(args, std::index_sequence<I...>{}); Failed(hr)) return hr;
     auto* object = static_cast<typename T::Class*>(self);
     return (object->*Fn)(Arg<std::tuple_element_t<I, typename T::Args>>::From(args[I])...);
 }
@@ -146,6 +170,7 @@ HRESULT CallInOut(void* self, VARIANT* args, VARIANT* result, std::index_sequenc
     using T = MemberTraits<decltype(Fn)>;
     using ResultPtr = std::tuple_element_t<T::kCount - 1, typename T::Args>;
     using ResultT = std::remove_pointer_t<ResultPtr>;
+    if (HRESULT hr = NarrowArgs<typename T::Args>(args, std::index_sequence<I...>{}); Failed(hr)) return hr;
     auto* object = static_cast<typename T::Class*>(self);
     return (object->*Fn)(Arg<std::tuple_element_t<I, typename T::Args>>::From(args[I])...,
                          Out<ResultT>::Slot(*result));
