@@ -91,7 +91,7 @@ int64_t ViewGeometry::ColumnToPosition(const DocState& state, int32_t column, in
     if (column == area_.width) return state.endView[level];
     if (column == 0 || area_.width == 0) return state.startView[level];
     const double span = static_cast<double>(state.endView[level]) - state.startView[level] + bytesPerFrame;
-    const auto p = static_cast<uint32_t>(std::trunc(state.startView[level] + (double{column} / area_.width) * span + 0.5));
+    const auto p = static_cast<uint32_t>(std::trunc(state.startView[level] + (static_cast<double>(column) / area_.width) * span + 0.5));
     return p / static_cast<uint32_t>(bytesPerFrame) * static_cast<uint32_t>(bytesPerFrame);
 }
 

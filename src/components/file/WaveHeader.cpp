@@ -15,8 +15,10 @@ constexpr uint32_t kExtensibleBytes = 40;  // WAVEFORMATEX (18) + 22 bytes of ex
 bool ReadFmt(RiffFile& file, const RiffChunk& riff, WaveHeader& header) {
     RiffChunk fmt;
     if (!file.DescendToChunk(fmt, &riff, FourCC("fmt ")) || fmt.size < kFmtMinimumBytes) return false;
-    std::vector<uint8_t> bytes(fmt.size);
-    if (file.Read(bytes.data(), static_cast<int32_t>(fmt.size)) != static_cast<int32_t>(fmt.size)) return false;
+    // Only the fields below are read; a chunk may declare far more than the file holds.
+    const uint32_t wanted = std::min(fmt.size, kExtensibleBytes);
+    std::vector<uint8_t> bytes(wanted);
+    if (file.Read(bytes.data(), static_cast<int32_t>(wanted)) != static_cast<int32_t>(wanted)) return false;
     header.fmtPayloadOffset = fmt.dataOffset;
     header.formatTag = LoadLE16(&bytes[0]);
     header.channels = LoadLE16(&bytes[2]);

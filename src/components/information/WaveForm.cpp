@@ -159,7 +159,7 @@ bool WaveForm::CanRewrite(const std::vector<WaveChunk>& kept, const std::vector<
 int64_t WaveForm::CompactChunks(const std::vector<WaveChunk>& kept) {
     int64_t end = kFormHeaderBytes;
     for (const WaveChunk& chunk : kept) {
-        if (!MoveChunk(chunk, end)) return -1;
+        if (!MoveChunk(chunk, end) || (!chunk.IsWhole() && !DeclareHeldSize(chunk, end))) return -1;
         end += chunk.bytes;
     }
     // A last chunk whose pad byte was missing gets it, so the chunks after it stay aligned.
@@ -183,6 +183,25 @@ bool WaveForm::MoveChunk(const WaveChunk& chunk, int64_t to) {
         done += step;
     }
     return true;
+}
+
+// A chunk the file cuts short still declares its whole size, which would reach over the chunks
+// appended behind it and hide them from every reader. It is given the size the file holds: in
+// its header, and for the sound of an RF64 form also in ds64, where readers look first.
+bool WaveForm::DeclareHeldSize(const WaveChunk& chunk, int64_t at) {
+    const int64_t held = chunk.payloadBytes;
+    uint8_t size[8];
+    StoreLE32(size, static_cast<uint32_t>(held));
+    StoreLE32(size + 4, static_cast<uint32_t>(static_cast<uint64_t>(held) >> 32));
+    const bool fitsHeader = held < kSizeInDs64;
+    if (rf64_ && chunk.id == kData) {
+        const int64_t offset = kDs64FormSizeOffset + 8;
+        if (file_.Seek(offset, RiffSeek::Begin) != offset || file_.Write(size, 8) != 8) return false;
+    } else if (!fitsHeader) {
+        return false;  // a table entry of ds64: not written by this form's writers, left alone
+    }
+    if (!fitsHeader) return true;  // the header keeps pointing at ds64
+    return file_.Seek(at + 4, RiffSeek::Begin) == at + 4 && file_.Write(size, 4) == 4;
 }
 
 bool WaveForm::Append(const RawChunk& chunk) {

@@ -67,6 +67,7 @@ private:
     bool CanRewrite(const std::vector<WaveChunk>& kept, const std::vector<RawChunk>& added) const;
     int64_t CompactChunks(const std::vector<WaveChunk>& kept);
     bool MoveChunk(const WaveChunk& chunk, int64_t to);
+    bool DeclareHeldSize(const WaveChunk& chunk, int64_t at);
     bool Append(const RawChunk& chunk);
     bool WriteFormSize(int64_t fileBytes);
 
