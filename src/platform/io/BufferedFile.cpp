@@ -119,8 +119,9 @@ bool BufferedFile::Truncate(int64_t bytes) {
         Fail(errno);
         return false;
     }
-    // What the buffer holds past the new end is gone from the file too.
-    bufferLength_ = static_cast<int32_t>(std::clamp<int64_t>(bytes - bufferStart_, 0, bufferLength_));
+    // The buffer was flushed, so it holds nothing the file lacks; it may hold what is gone.
+    bufferStart_ = 0;
+    bufferLength_ = 0;
     return true;
 }
 
