@@ -195,6 +195,8 @@ struct SourceFile {
     std::function<void(AudioEditor&)> format;
 };
 
+void PrintTo(const SourceFile& source, std::ostream* out) { *out << source.name; }
+
 // A tag or marker read that fails leaves the document without them and fires no Error, and a tag
 // or marker write that fails after the sound was encoded still replaces the target: the
 // information component answers "nothing done" and Open and Save do not ask why. The walks
@@ -314,6 +316,8 @@ struct TargetFormat {
     const char* name;
     std::function<void(AudioEditor&)> format;
 };
+
+void PrintTo(const TargetFormat& target, std::ostream* out) { *out << target.label << " as " << target.name; }
 
 class SaveWalk : public FileFailureWalk, public testing::WithParamInterface<TargetFormat> {};
 
