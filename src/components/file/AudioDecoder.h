@@ -30,7 +30,7 @@ public:
     virtual ~AudioDecoder() = default;
     // 0, or an ErrorConstants value: FORMATFILE (-12) for a file that is not what it claims,
     // FORMATNOTSUPPORT (-13) for a format this back-end cannot read, FILEACCESS (-18) when the
-    // file cannot be opened.
+    // file cannot be opened or read (then no other back-end need try it).
     virtual int32_t Open(const std::string& path, int32_t formatType) = 0;
     // Whether the last Open found a file of this back-end's kind (its header understood), even
     // when it then failed: such a back-end's error says best what is wrong with the file.
@@ -39,6 +39,8 @@ public:
     // Reads up to maxFrames frames into out (Info().channels samples per frame); returns the
     // frames read, 0 at the end or on a read error.
     virtual int64_t Read(int16_t* out, int64_t maxFrames) = 0;
+    // Reading the file failed since Open: the sound ended early.
+    virtual bool ReadFailed() const = 0;
     virtual void Close() = 0;
 };
 

@@ -51,6 +51,7 @@ HRESULT AudioFileComponent::ReadBlock(int32_t bytes, SAFEARRAY** block) {
     if (!block) return E_POINTER;
     if (!decoding_) return WriteOutEmptyBlock(block);
     *block = decoding_->ReadBlock(bytes);
+    if (decoding_->ReadFailed()) lastError_ = component_error::kFileAccess;
     return *block ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -29,6 +29,8 @@ public:
     // A new VT_I2 vector (the caller's) of the next whole frames that fit into `bytes`; no
     // elements at the end. Null only when memory runs out.
     SAFEARRAY* ReadBlock(int32_t bytes);
+    // Reading the file failed: the blocks ended early.
+    bool ReadFailed() const { return decoder_->ReadFailed(); }
 
 private:
     int64_t Read(int16_t* out, int64_t maxFrames);

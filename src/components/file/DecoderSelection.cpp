@@ -23,6 +23,11 @@ std::unique_ptr<AudioDecoder> DecoderSelection::Open(const std::string& path, in
             *error = component_error::kNone;
             return std::move(decoder);
         }
+        // A file that cannot be read is no better for another back-end.
+        if (result == component_error::kFileAccess) {
+            *error = result;
+            return nullptr;
+        }
         if (verdict == component_error::kNone && decoder->Recognised()) verdict = result;
         knownButUnsupported = knownButUnsupported || result == component_error::kFormatNotSupport;
     }

@@ -63,46 +63,51 @@ int64_t AnnouncedFrames(const AVFormatContext& input, const AVStream& stream, in
     return std::max<int64_t>(frames, 0);
 }
 
-int32_t OpenError(int error) {
-    if (error == AVERROR(ENOENT) || error == AVERROR(EACCES) || error == AVERROR(EISDIR)) {
-        return component_error::kFileAccess;
-    }
-    return component_error::kFormatFile;
-}
-
 }  // namespace
 
 int32_t FfmpegDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
     recognised_ = false;
-    int error = 0;
-    input_ = ffmpeg::OpenInput(path.c_str(), nullptr, &error);
-    if (!input_ && formatType == kFormatTypeMp2OrG729 && OpenError(error) != component_error::kFileAccess) {
-        input_ = ffmpeg::OpenInput(path.c_str(), av_find_input_format("g729"), &error);
-    }
-    if (!input_) return OpenError(error);
+    OpenInput(path, nullptr);
+    if (!input_ && !ReadFailed() && formatType == kFormatTypeMp2OrG729) OpenInput(path, av_find_input_format("g729"));
+    if (ReadFailed()) return Refuse(component_error::kFileAccess);
+    if (!input_) return Refuse(component_error::kFormatFile);
     stream_ = av_find_best_stream(input_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (stream_ < 0) return component_error::kFormatFile;
+    if (stream_ < 0) return Refuse(component_error::kFormatFile);
     recognised_ = true;
     int32_t result = OpenCodec();
     if (result == component_error::kNone) result = OpenResampler();
-    if (result != component_error::kNone) {
-        Close();
-        return result;
+    if (result == component_error::kNone) {
+        DescribeSource();
+        result = DecodeFirstFrame();
     }
-    DescribeSource();
-    return DecodeFirstFrame();
+    // A file that failed on the way is refused whatever FFmpeg made of it.
+    if (ReadFailed()) result = component_error::kFileAccess;
+    return result == component_error::kNone ? result : Refuse(result);
+}
+
+void FfmpegDecoder::OpenInput(const std::string& path, const AVInputFormat* format) {
+    input_.reset();
+    io_ = std::make_unique<AvioFile>();
+    if (!io_->Open(path, FileMode::Read)) {
+        io_.reset();
+        openFailed_ = true;
+        return;
+    }
+    int error = 0;
+    input_ = ffmpeg::OpenInput(path.c_str(), io_->Context(), format, &error);
+}
+
+int32_t FfmpegDecoder::Refuse(int32_t error) {
+    Close();
+    return error;
 }
 
 // Decoding the first frame while opening refuses a file whose packets the decoder cannot read at
 // all (a codec the container names wrongly, only a damaged frame) instead of opening it as an
 // empty sound. The frame waits in the converter for the first Read.
 int32_t FfmpegDecoder::DecodeFirstFrame() {
-    if (!NextFrame()) {
-        const int32_t error = rejected_ > 0 ? component_error::kFormatNotSupport : component_error::kFormatFile;
-        Close();
-        return error;
-    }
+    if (!NextFrame()) return rejected_ > 0 ? component_error::kFormatNotSupport : component_error::kFormatFile;
     Convert(nullptr, 0, true);
     av_frame_unref(frame_.get());
     return component_error::kNone;
@@ -220,6 +225,8 @@ void FfmpegDecoder::Close() {
     converter_.reset();
     codec_.reset();
     input_.reset();
+    io_.reset();
+    openFailed_ = false;
     packet_.reset();
     frame_.reset();
     stream_ = -1;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "components/avio/AvioFile.h"
 #include "components/file/AudioDecoder.h"
 #include "components/file/FfmpegHandles.h"
 
@@ -17,9 +18,14 @@ public:
     bool Recognised() const override { return recognised_; }
     const SourceInfo& Info() const override { return info_; }
     int64_t Read(int16_t* out, int64_t maxFrames) override;
+    bool ReadFailed() const override { return openFailed_ || (io_ && io_->Failed()); }
     void Close() override;
 
 private:
+    // Opens the file afresh and lets FFmpeg probe it (format: a demuxer to force) into input_,
+    // which stays null when that fails.
+    void OpenInput(const std::string& path, const AVInputFormat* format);
+    int32_t Refuse(int32_t error);
     int32_t OpenCodec();
     int32_t OpenResampler();
     void DescribeSource();
@@ -33,6 +39,7 @@ private:
     // frame_ when `fresh`, into out.
     int64_t Convert(float* out, int64_t maxFrames, bool fresh);
 
+    std::unique_ptr<AvioFile> io_;  // what input_ reads; outlives it
     ffmpeg::FormatPtr input_;
     ffmpeg::CodecPtr codec_;
     ffmpeg::ResamplerPtr converter_;
@@ -44,6 +51,7 @@ private:
     bool finished_ = false;  // the decoder has delivered its last frame
     int64_t rejected_ = 0;   // packets and frames the decoder could not read
     bool recognised_ = false;
+    bool openFailed_ = false;  // the file would not open
     SourceInfo info_;
 };
 

@@ -31,8 +31,7 @@ int32_t FfmpegEncoder::Open(const std::string& path, const OutputFormat& format,
     const int32_t kbps = cd ? std::min(format.bitrateKbps, kLayerTwoMaxKbps) : format.bitrateKbps;
     if (!MpegEncoderLimits::AcceptsLayerTwo(hz, kbps, channels)) return component_error::kFormatNotSupport;
     if (const int32_t error = StartCodec(hz, channels, kbps)) return error;
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) {
+    if (!file_.Open(path, FileMode::Output)) {
         Release();
         return component_error::kFileAccess;
     }
@@ -103,8 +102,7 @@ bool FfmpegEncoder::Drain() {
         const int result = avcodec_receive_packet(codec_, packet_);
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF) return true;
         if (result < 0) return false;
-        const auto size = static_cast<size_t>(packet_->size);
-        const bool written = std::fwrite(packet_->data, 1, size, file_) == size;
+        const bool written = file_.Write(packet_->data, packet_->size) == packet_->size;
         av_packet_unref(packet_);
         if (!written) return false;
     }
@@ -120,8 +118,7 @@ bool FfmpegEncoder::Close() {
         ok = Queue({}) && ok;
     }
     ok = Send(0) && ok;
-    ok = std::fclose(file_) == 0 && ok;
-    file_ = nullptr;
+    ok = file_.Close() && ok;
     Release();
     return ok;
 }

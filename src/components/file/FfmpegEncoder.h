@@ -2,12 +2,12 @@
 // ALF2CD is CD sound as Layer II: always 44100 Hz stereo, at 256, 320 or 384 kbps.
 #pragma once
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "components/file/AudioEncoder.h"
 #include "components/file/EncoderInputConverter.h"
+#include "platform/io/BufferedFile.h"
 
 struct AVCodecContext;
 struct AVFrame;
@@ -35,7 +35,7 @@ private:
     AVCodecContext* codec_ = nullptr;
     AVFrame* frame_ = nullptr;
     AVPacket* packet_ = nullptr;
-    std::FILE* file_ = nullptr;
+    BufferedFile file_;
     std::unique_ptr<EncoderInputConverter> converter_;
     std::vector<int16_t> pending_;  // converted samples not yet a whole codec frame
 };

@@ -35,8 +35,9 @@ using ResamplerPtr = std::unique_ptr<SwrContext, ResamplerFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 
-// Opens path with its streams probed (format: a demuxer to force, nullptr = detect); null on
-// failure, with the FFmpeg error code in *error.
-FormatPtr OpenInput(const char* path, const AVInputFormat* format, int* error);
+// Opens the file whose bytes `io` reads, with its streams probed (path: its name, which the probe
+// weighs; format: a demuxer to force, nullptr = detect); null on failure, with the FFmpeg error
+// code in *error. io must outlive the context.
+FormatPtr OpenInput(const char* path, AVIOContext* io, const AVInputFormat* format, int* error);
 
 }  // namespace vesk::ffmpeg

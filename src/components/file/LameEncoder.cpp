@@ -9,8 +9,6 @@
 namespace vesk {
 namespace {
 
-constexpr size_t kFileBufferBytes = 1 << 16;
-
 // LAME's own bound for the output of one call: 1.25 × samples + 7200 bytes.
 size_t Mp3BytesFor(int64_t frames) { return static_cast<size_t>(frames + frames / 4) + 7200; }
 
@@ -23,12 +21,10 @@ int32_t LameEncoder::Open(const std::string& path, const OutputFormat&, const En
     if (input.frequency <= 0 || input.channels < 1) return component_error::kInvalidParam;
     if (!SettingsAreWritable()) return component_error::kFormatNotSupport;
     if (const int32_t error = StartLame()) return error;
-    file_ = std::fopen(path.c_str(), "wb+");
-    if (!file_) {
+    if (!file_.Open(path, FileMode::Output)) {
         Release();
         return component_error::kFileAccess;
     }
-    std::setvbuf(file_, nullptr, _IOFBF, kFileBufferBytes);
     converter_ =
         std::make_unique<EncoderInputConverter>(input.frequency, input.channels, settings_.frequencyHz, settings_.channels);
     return converter_->Ready() ? component_error::kNone : component_error::kMemory;
@@ -77,14 +73,13 @@ bool LameEncoder::Encode(std::span<const int16_t> samples) {
 
 bool LameEncoder::WriteOut(int bytes) {
     if (bytes < 0) return false;
-    return bytes == 0 || std::fwrite(mp3_.data(), 1, static_cast<size_t>(bytes), file_) == static_cast<size_t>(bytes);
+    return bytes == 0 || file_.Write(mp3_.data(), bytes) == bytes;
 }
 
 bool LameEncoder::Close() {
     if (!lame_) return true;
     const bool finished = Finish();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
+    const bool closed = file_.Close();
     Release();
     return finished && closed;
 }
@@ -103,7 +98,8 @@ bool LameEncoder::RewriteFirstFrame() {
     if (size == 0) return true;
     mp3_.resize(size);
     if (lame_get_lametag_frame(lame_, mp3_.data(), mp3_.size()) != size) return false;
-    return std::fseek(file_, 0, SEEK_SET) == 0 && std::fwrite(mp3_.data(), 1, size, file_) == size;
+    const auto bytes = static_cast<int32_t>(size);
+    return file_.Seek(0, FileSeek::Begin) == 0 && file_.Write(mp3_.data(), bytes) == bytes;
 }
 
 void LameEncoder::Release() {

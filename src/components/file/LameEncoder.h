@@ -5,13 +5,13 @@
 // (an "Info" tag for constant bitrate), which players use for the length and seeking.
 #pragma once
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "components/file/AudioEncoder.h"
 #include "components/file/EncoderInputConverter.h"
 #include "components/file/LameSettingsStore.h"
+#include "platform/io/BufferedFile.h"
 
 struct lame_global_struct;
 
@@ -39,7 +39,7 @@ private:
 
     LameSettingsValues settings_;
     lame_global_struct* lame_ = nullptr;
-    std::FILE* file_ = nullptr;
+    BufferedFile file_;
     std::unique_ptr<EncoderInputConverter> converter_;
     std::vector<unsigned char> mp3_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "components/ComponentErrors.h"
 #include "components/file/ChannelMix.h"
@@ -9,6 +10,7 @@
 #include "components/file/Pcm16.h"
 #include "components/file/StreamBitrate.h"
 #include "platform/io/ByteOrder.h"
+#include "platform/io/PathUtil.h"
 
 namespace vesk {
 namespace {
@@ -19,6 +21,23 @@ constexpr int32_t kTypeRaw = 4;
 constexpr int32_t kTypeG726 = 5;
 constexpr int32_t kTypeG721 = 7;
 constexpr int32_t kTypeG723 = 8;
+
+constexpr int kRawPcm16 = SF_FORMAT_RAW | SF_FORMAT_PCM_16;
+constexpr int kRawVox = SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM;
+
+struct ExtensionFormat {
+    const char* extension;
+    SF_INFO preset;
+};
+
+constexpr std::array<ExtensionFormat, 6> kExtensionFormats{{
+    {".au", {.samplerate = 8000, .channels = 1, .format = SF_FORMAT_RAW | SF_FORMAT_ULAW}},
+    {".snd", {.samplerate = 8000, .channels = 1, .format = SF_FORMAT_RAW | SF_FORMAT_ULAW}},
+    {".vox", {.samplerate = 8000, .channels = 1, .format = kRawVox}},
+    {".vox8", {.samplerate = 8000, .channels = 1, .format = kRawVox}},
+    {".vox6", {.samplerate = 6000, .channels = 1, .format = kRawVox}},
+    {".gsm", {.samplerate = 8000, .channels = 1, .format = SF_FORMAT_RAW | SF_FORMAT_GSM610}},
+}};
 
 // AU encodings of the G.72x codecs.
 constexpr uint32_t kAuG721 = 23;
@@ -99,58 +118,76 @@ bool IsLossless(int major, int subtype) {
 SndfileDecoder::~SndfileDecoder() { Close(); }
 
 int32_t SndfileDecoder::ErrorOf(int sndfileError) {
-    switch (sndfileError) {
-        case SF_ERR_SYSTEM: return component_error::kFileAccess;
-        case SF_ERR_UNSUPPORTED_ENCODING: return component_error::kFormatNotSupport;
-        default: return component_error::kFormatFile;
-    }
+    // Whether the file could be read at all is the stream's to say (FileFailed), not libsndfile's.
+    return sndfileError == SF_ERR_UNSUPPORTED_ENCODING ? component_error::kFormatNotSupport
+                                                       : component_error::kFormatFile;
 }
 
 int32_t SndfileDecoder::Open(const std::string& path, int32_t formatType) {
     Close();
     recognised_ = false;
+    fileFailed_ = false;
     // A file with a header of its own is read by that header, whatever the host's hint.
     const std::optional<WaveHeader> wave = WaveHeader::Read(path);
-    if (wave && wave->UnderstatesContainer()) {
-        OpenWithContainerBits(path, *wave);
-    } else {
-        file_ = sf_open(path.c_str(), SFM_READ, &sf_);
-    }
-    const int error = file_ ? SF_ERR_NO_ERROR : sf_error(nullptr);
-    if (!file_ && !OpenHeaderless(path, formatType)) return ErrorOf(error);
-    if (sf_.channels < 1 || sf_.samplerate < 1) {
-        Close();
-        return component_error::kFormatFile;
-    }
+    bool opened = wave && wave->UnderstatesContainer() ? OpenWithContainerBits(path, *wave)
+                                                       : Attempt(PlainStream(path), {});
+    const int error = opened ? SF_ERR_NO_ERROR : sf_error(nullptr);
+    // libsndfile's own open goes on to the name's extension when it knows no header.
+    if (!opened && !fileFailed_ && error == SF_ERR_UNRECOGNISED_FORMAT) opened = OpenByExtension(path);
+    if (!opened && !fileFailed_) opened = OpenHeaderless(path, formatType);
+    if (fileFailed_) return Refuse(component_error::kFileAccess);
+    if (!opened) return Refuse(ErrorOf(error));
+    if (sf_.channels < 1 || sf_.samplerate < 1) return Refuse(component_error::kFormatFile);
     // libsndfile ends MPEG audio at the length its decoder estimated before scanning the stream
     // (short for VBR files without a Xing header, for VBRI files), so MPEG audio is left to
     // FFmpeg, which decodes to the end of the stream.
-    if ((sf_.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
-        Close();
-        return component_error::kFormatNotSupport;
-    }
+    if ((sf_.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) return Refuse(component_error::kFormatNotSupport);
     recognised_ = true;
     DescribeSource(path, formatType);
+    if (fileFailed_) return Refuse(component_error::kFileAccess);
     if (wave) TakeWaveHeader(*wave);
     framesLeft_ = info_.lengthFrames;
     // The first chunk is decoded now: a file that announces sound but holds none that decodes
     // (cut inside its first frame) is refused instead of opening as an empty sound.
     floats_.resize(static_cast<size_t>(kChunkFrames * sf_.channels));
-    if (!Fill() && info_.lengthFrames != 0) {
-        Close();
-        return component_error::kFormatFile;
-    }
+    const bool filled = Fill();
+    if (ReadFailed()) return Refuse(component_error::kFileAccess);
+    if (!filled && info_.lengthFrames != 0) return Refuse(component_error::kFormatFile);
     return component_error::kNone;
+}
+
+int32_t SndfileDecoder::Refuse(int32_t error) {
+    Close();
+    return error;
+}
+
+std::unique_ptr<SndfileStream> SndfileDecoder::PlainStream(const std::string& path) {
+    auto stream = std::make_unique<SndfileStream>();
+    return stream->Open(path, FileMode::Read) ? std::move(stream) : nullptr;
+}
+
+bool SndfileDecoder::Attempt(std::unique_ptr<SndfileStream> stream, const SF_INFO& preset) {
+    if (file_) sf_close(file_);
+    file_ = nullptr;
+    sf_ = preset;
+    if (!stream) {
+        fileFailed_ = true;
+        return false;
+    }
+    file_ = stream->OpenSound(SFM_READ, &sf_);
+    fileFailed_ = fileFailed_ || stream->Failed();
+    stream_ = std::move(stream);
+    return file_ != nullptr;
 }
 
 // wBitsPerSample is made the container's size; the samples are MSB-aligned in their containers,
 // as WAVE_FORMAT_EXTENSIBLE defines, so libsndfile then reads them as 32-bit PCM.
-void SndfileDecoder::OpenWithContainerBits(const std::string& path, const WaveHeader& wave) {
+bool SndfileDecoder::OpenWithContainerBits(const std::string& path, const WaveHeader& wave) {
     std::vector<uint8_t> bits(2);
     StoreLE16(bits.data(), static_cast<uint16_t>(wave.ContainerBytes() * 8));
-    prefixed_ = std::make_unique<PrefixedFileStream>();
-    if (!prefixed_->OpenPatched(path, wave.fmtPayloadOffset + kFmtBitsOffset, bits)) return;
-    file_ = sf_open_virtual(PrefixedFileStream::Callbacks(), SFM_READ, &sf_, prefixed_.get());
+    auto stream = std::make_unique<SndfileStream>();
+    if (!stream->OpenPatched(path, wave.fmtPayloadOffset + kFmtBitsOffset, bits)) stream.reset();
+    return Attempt(std::move(stream), {});
 }
 
 // What libsndfile leaves out: the valid bits of wider containers and the end of the sound of
@@ -164,28 +201,31 @@ void SndfileDecoder::TakeWaveHeader(const WaveHeader& wave) {
 }
 
 bool SndfileDecoder::OpenHeaderless(const std::string& path, int32_t formatType) {
-    sf_ = {};
     switch (formatType) {
-        case kTypeRaw:
-            sf_ = {.samplerate = 44100, .channels = 2, .format = SF_FORMAT_RAW | SF_FORMAT_PCM_16};
-            break;
-        case kTypeVox:
-            sf_ = {.samplerate = 8000, .channels = 1, .format = SF_FORMAT_RAW | SF_FORMAT_VOX_ADPCM};
-            break;
+        case kTypeRaw: return Attempt(PlainStream(path), {.samplerate = 44100, .channels = 2, .format = kRawPcm16});
+        case kTypeVox: return Attempt(PlainStream(path), {.samplerate = 8000, .channels = 1, .format = kRawVox});
         case kTypeG721:
         case kTypeG726: return OpenThroughAuHeader(path, kAuG721);
         case kTypeG723: return OpenThroughAuHeader(path, kAuG723With3Bits);
         default: return false;
     }
-    file_ = sf_open(path.c_str(), SFM_READ, &sf_);
-    return file_ != nullptr;
+}
+
+// The headerless telephony files libsndfile knows by their extension (any case).
+bool SndfileDecoder::OpenByExtension(const std::string& path) {
+    std::string extension = SplitPath(path).extension;
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const ExtensionFormat& known : kExtensionFormats) {
+        if (extension == known.extension) return Attempt(PlainStream(path), known.preset);
+    }
+    return false;
 }
 
 bool SndfileDecoder::OpenThroughAuHeader(const std::string& path, uint32_t auEncoding) {
-    prefixed_ = std::make_unique<PrefixedFileStream>();
-    if (!prefixed_->Open(path, AuHeader(auEncoding))) return false;
-    file_ = sf_open_virtual(PrefixedFileStream::Callbacks(), SFM_READ, &sf_, prefixed_.get());
-    return file_ != nullptr;
+    auto stream = std::make_unique<SndfileStream>();
+    if (!stream->OpenPrefixed(path, AuHeader(auEncoding))) stream.reset();
+    return Attempt(std::move(stream), {});
 }
 
 void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType) {
@@ -201,7 +241,9 @@ void SndfileDecoder::DescribeSource(const std::string& path, int32_t formatType)
     if (info_.codec == OutputCodec::G721 && formatType == kTypeG726) info_.codec = OutputCodec::G726;
     if (major == SF_FORMAT_RAW && info_.codec == OutputCodec::Pcm) info_.codec = OutputCodec::Raw;
     if (known && known->bits == 0) {
-        info_.bitrateKbps = StreamBitrate::ProbeKbps(path);
+        const std::optional<int32_t> kbps = StreamBitrate::ProbeKbps(path);
+        fileFailed_ = fileFailed_ || !kbps;
+        info_.bitrateKbps = kbps.value_or(0);
         info_.formatText = format_text::BitrateBased(known->name, sf_.samplerate, info_.bitrateKbps, sf_.channels);
         return;
     }
@@ -249,7 +291,7 @@ void SndfileDecoder::ToDelivered(int64_t first, int64_t frames, int16_t* out) {
 void SndfileDecoder::Close() {
     if (file_) sf_close(file_);
     file_ = nullptr;
-    prefixed_.reset();
+    stream_.reset();
     sf_ = {};
     info_ = {};
     framesLeft_ = 0;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "components/file/AudioDecoder.h"
-#include "components/file/PrefixedFileStream.h"
+#include "components/file/SndfileStream.h"
 #include "components/file/WaveHeader.h"
 
 namespace vesk {
@@ -24,14 +24,22 @@ public:
     bool Recognised() const override { return recognised_; }
     const SourceInfo& Info() const override { return info_; }
     int64_t Read(int16_t* out, int64_t maxFrames) override;
+    bool ReadFailed() const override { return stream_ && stream_->Failed(); }
     void Close() override;
 
 private:
     // The error code of a failed open, from libsndfile's own error.
     static int32_t ErrorOf(int sndfileError);
+    int32_t Refuse(int32_t error);
+    static std::unique_ptr<SndfileStream> PlainStream(const std::string& path);
+    // One way of reading the file, on a stream of its own (null: the file would not open):
+    // libsndfile opens it with `preset` (format 0: by its header). False when it does not read
+    // the file so; fileFailed_ tells whether the file itself failed.
+    bool Attempt(std::unique_ptr<SndfileStream> stream, const SF_INFO& preset);
     bool OpenHeaderless(const std::string& path, int32_t formatType);
+    bool OpenByExtension(const std::string& path);
     bool OpenThroughAuHeader(const std::string& path, uint32_t auEncoding);
-    void OpenWithContainerBits(const std::string& path, const WaveHeader& wave);
+    bool OpenWithContainerBits(const std::string& path, const WaveHeader& wave);
     void TakeWaveHeader(const WaveHeader& wave);
     void DescribeSource(const std::string& path, int32_t formatType);
     // Decodes the next chunk of the file into floats_; false at its end.
@@ -42,13 +50,14 @@ private:
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
-    std::unique_ptr<PrefixedFileStream> prefixed_;  // headerless G.72x streams, corrected WAV headers
+    std::unique_ptr<SndfileStream> stream_;         // the file, as libsndfile reads it
     std::vector<float> floats_;                     // a chunk of frames as read
     int64_t chunkFrames_ = 0;                       // frames in floats_
     int64_t chunkUsed_ = 0;                         // of those, frames delivered
     std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
     SourceInfo info_;
     bool recognised_ = false;
+    bool fileFailed_ = false;  // the file could not be opened or read while opening
     int64_t framesLeft_ = 0;  // to read from the file: libsndfile may decode past what it holds
 };
 

@@ -134,9 +134,16 @@ int32_t SndfileEncoder::Open(const std::string& path, const OutputFormat& format
     if (info.format == 0 || info.samplerate <= 0 || info.channels < 1 || info.channels > 2 || !sf_format_check(&info)) {
         return component_error::kFormatNotSupport;
     }
-    file_ = sf_open(path.c_str(), SFM_WRITE, &info);
+    stream_ = std::make_unique<SndfileStream>();
+    if (!stream_->Open(path, FileMode::Output)) {
+        stream_.reset();
+        return component_error::kFileAccess;
+    }
+    file_ = stream_->OpenSound(SFM_WRITE, &info);
     if (!file_) {
-        return sf_error(nullptr) == SF_ERR_SYSTEM ? component_error::kFileAccess : component_error::kFormatNotSupport;
+        const bool failed = stream_->Failed();
+        stream_.reset();
+        return failed ? component_error::kFileAccess : component_error::kFormatNotSupport;
     }
     if (const int32_t error = ApplyCompression(format, info.samplerate, info.channels)) {
         Close();
@@ -182,13 +189,17 @@ bool SndfileEncoder::Put(std::span<const int16_t> samples) {
     return frames == 0 || sf_writef_short(file_, samples.data(), frames) == frames;
 }
 
+// libsndfile completes the header as it closes; what it writes then reaches the stream, whose
+// close tells whether all of it reached the file.
 bool SndfileEncoder::Close() {
     if (!file_) return true;
     const bool flushed = Put(converter_->Flush());
     const bool closed = sf_close(file_) == 0;
     file_ = nullptr;
     converter_.reset();
-    return flushed && closed;
+    const bool written = stream_->Close();
+    stream_.reset();
+    return flushed && closed && written;
 }
 
 }  // namespace vesk

@@ -9,6 +9,7 @@
 #include "components/file/AudioEncoder.h"
 #include "components/file/EncoderContainer.h"
 #include "components/file/EncoderInputConverter.h"
+#include "components/file/SndfileStream.h"
 
 struct sf_private_tag;
 
@@ -31,6 +32,7 @@ private:
     int32_t ApplyCompression(const OutputFormat& format, int32_t hz, int32_t channels);
 
     EncoderContainer container_;
+    std::unique_ptr<SndfileStream> stream_;  // what file_ writes; outlives it
     sf_private_tag* file_ = nullptr;
     std::unique_ptr<EncoderInputConverter> converter_;
 };

@@ -4,14 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vesk {
 
 class StreamBitrate {
 public:
-    // kbps of the first audio stream, else the container's average; 0 when unknown.
-    static int32_t ProbeKbps(const std::string& path);
+    // kbps of the first audio stream, else the container's average; 0 when unknown, nothing
+    // when the file could not be read.
+    static std::optional<int32_t> ProbeKbps(const std::string& path);
 };
 
 }  // namespace vesk

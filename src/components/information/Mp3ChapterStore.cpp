@@ -1,7 +1,6 @@
 #include "components/information/Mp3ChapterStore.h"
 
 #include <taglib/chapterframe.h>
-#include <taglib/fileref.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 #include <taglib/tableofcontentsframe.h>
@@ -11,6 +10,7 @@
 #include <cstdint>
 #include <sstream>
 
+#include "components/information/TagLibFile.h"
 #include "platform/automation/Bstr.h"
 
 namespace vesk {
@@ -36,11 +36,6 @@ int32_t MsToFrames(uint32_t ms, int rate) {
 TagLib::String ToTagLib(const std::u16string& text) { return TagLib::String(Utf16ToUtf8(text), TagLib::String::UTF8); }
 
 std::u16string FromTagLib(const TagLib::String& text) { return Utf8ToUtf16(text.to8Bit(true)); }
-
-// TagLib's MPEG file behind `ref`, or nullptr for other formats.
-TagLib::MPEG::File* Mp3Of(TagLib::FileRef& ref) {
-    return ref.isNull() ? nullptr : dynamic_cast<TagLib::MPEG::File*>(ref.file());
-}
 
 int RateOf(TagLib::MPEG::File& file) { return file.audioProperties() ? file.audioProperties()->sampleRate() : 0; }
 
@@ -144,10 +139,11 @@ MarkerInfo MarkerOf(const TagLib::ID3v2::ChapterFrame& chapter, int rate) {
 }  // namespace
 
 bool Mp3ChapterStore::Read(const std::string& path, std::vector<MarkerInfo>& markers) {
-    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Fast);
-    TagLib::MPEG::File* file = Mp3Of(ref);
-    const int rate = file ? RateOf(*file) : 0;
-    if (rate <= 0) return false;  // no MPEG frames: not really an MP3 file
+    TagLibFile opened(path, false);
+    // Without MPEG frames (no sample rate) it is not really an MP3 file.
+    auto* file = dynamic_cast<TagLib::MPEG::File*>(opened.Sound());
+    if (!file) return false;
+    const int rate = RateOf(*file);
     std::vector<MarkerInfo> read;
     if (file->hasID3v2Tag()) {
         for (const TagLib::ID3v2::Frame* frame : file->ID3v2Tag()->frameList(kChapterId)) {
@@ -156,20 +152,20 @@ bool Mp3ChapterStore::Read(const std::string& path, std::vector<MarkerInfo>& mar
             }
         }
     }
+    if (!opened.Close()) return false;
     markers = std::move(read);
     return true;
 }
 
 bool Mp3ChapterStore::Write(const std::string& path, const std::vector<MarkerInfo>& markers, Mp3TagLayout layout) {
-    TagLib::FileRef ref(path.c_str(), true, TagLib::AudioProperties::Fast);
-    TagLib::MPEG::File* file = Mp3Of(ref);
+    TagLibFile opened(path, true);
+    auto* file = dynamic_cast<TagLib::MPEG::File*>(opened.Sound());
     if (!file || file->readOnly()) return false;
-    const int rate = RateOf(*file);
-    if (rate <= 0) return false;
-    if (markers.empty() && !file->hasID3v2Tag()) return true;
-    ReplaceChapters(*file->ID3v2Tag(true), markers, rate);
-    return file->save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone,
-                      layout.id3v24 ? TagLib::ID3v2::v4 : TagLib::ID3v2::v3, TagLib::File::DoNotDuplicate);
+    if (markers.empty() && !file->hasID3v2Tag()) return opened.Close();
+    ReplaceChapters(*file->ID3v2Tag(true), markers, RateOf(*file));
+    const bool saved = file->save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone,
+                                  layout.id3v24 ? TagLib::ID3v2::v4 : TagLib::ID3v2::v3, TagLib::File::DoNotDuplicate);
+    return opened.Close() && saved;
 }
 
 }  // namespace vesk

@@ -1,7 +1,6 @@
 #include "components/information/TagLibTagStore.h"
 
 #include <taglib/asffile.h>
-#include <taglib/fileref.h>
 #include <taglib/id3v1tag.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/infotag.h>
@@ -9,6 +8,7 @@
 #include <taglib/wavfile.h>
 
 #include "components/information/AsfTagFields.h"
+#include "components/information/TagLibFile.h"
 #include "components/information/TagPropertyConverter.h"
 #include "platform/automation/Bstr.h"
 
@@ -76,32 +76,33 @@ TagLib::PropertyMap PropertiesOf(TagLib::File& file) {
     return file.properties();
 }
 
-// Opens the file when TagLib knows it as sound. A file that only looks like a known format by its
-// name (a text file called .mp3) has no sample rate, and tagging it would corrupt it.
-bool OpenSound(const std::string& path, TagLib::FileRef& ref) {
-    ref = TagLib::FileRef(path.c_str(), true, TagLib::AudioProperties::Fast);
-    return !ref.isNull() && ref.audioProperties() && ref.audioProperties()->sampleRate() > 0;
+bool WriteAny(TagLib::File& file, const TagValues& values, Mp3TagLayout layout) {
+    if (auto* mp3 = dynamic_cast<TagLib::MPEG::File*>(&file)) return WriteMp3(*mp3, values, layout);
+    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(&file)) return WriteWave(*wave, values);
+    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file)) return WriteAsf(*asf, values);
+    file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
+    return file.save();
 }
 
 }  // namespace
 
 bool TagLibTagStore::Read(const std::string& path, TagValues& values) {
-    TagLib::FileRef ref;
-    if (!OpenSound(path, ref)) return false;
-    values = TagPropertyConverter::FromProperties(PropertiesOf(*ref.file()));
-    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) FillFromInfo(*wave, values);
+    TagLibFile file(path, false);
+    TagLib::File* sound = file.Sound();
+    if (!sound) return false;
+    TagValues read = TagPropertyConverter::FromProperties(PropertiesOf(*sound));
+    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(sound)) FillFromInfo(*wave, read);
+    if (!file.Close()) return false;
+    values = std::move(read);
     return true;
 }
 
 bool TagLibTagStore::Write(const std::string& path, const TagValues& values, Mp3TagLayout layout) {
-    TagLib::FileRef ref;
-    if (!OpenSound(path, ref) || ref.file()->readOnly()) return false;
-    if (auto* mp3 = dynamic_cast<TagLib::MPEG::File*>(ref.file())) return WriteMp3(*mp3, values, layout);
-    if (auto* wave = dynamic_cast<TagLib::RIFF::WAV::File*>(ref.file())) return WriteWave(*wave, values);
-    if (auto* asf = dynamic_cast<TagLib::ASF::File*>(ref.file())) return WriteAsf(*asf, values);
-    TagLib::File& file = *ref.file();
-    file.setProperties(TagPropertyConverter::ToProperties(values, file.properties()));
-    return file.save();
+    TagLibFile file(path, true);
+    TagLib::File* sound = file.Sound();
+    if (!sound || sound->readOnly()) return false;
+    const bool saved = WriteAny(*sound, values, layout);
+    return file.Close() && saved;
 }
 
 bool TagLibTagStore::OwnsInfoField(uint32_t id) {

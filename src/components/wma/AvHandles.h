@@ -16,12 +16,9 @@ namespace vesk::av {
 struct InputCloser {
     void operator()(AVFormatContext* context) const { avformat_close_input(&context); }
 };
-// An output context also owns its I/O context once avio_open has given it one.
+// The I/O context of an output context is the caller's (an AvioFile).
 struct OutputCloser {
-    void operator()(AVFormatContext* context) const {
-        if (!(context->oformat->flags & AVFMT_NOFILE)) avio_closep(&context->pb);
-        avformat_free_context(context);
-    }
+    void operator()(AVFormatContext* context) const { avformat_free_context(context); }
 };
 struct CodecFreer {
     void operator()(AVCodecContext* context) const { avcodec_free_context(&context); }

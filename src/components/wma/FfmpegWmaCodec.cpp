@@ -49,6 +49,7 @@ HRESULT FfmpegWmaCodec::ReadBlock(int32_t bytes, SAFEARRAY** block) {
     if (decoder_ && bytes > 0) {
         int32_t frameBytes = 2 * decoder_->Info().channels;
         decoder_->Read(bytes / frameBytes, samples);
+        if (decoder_->ReadFailed()) lastError_ = component_error::kFileAccess;
     }
     return WriteOutBlock(block, samples);
 }

@@ -17,13 +17,6 @@ std::string CodecLabel(AVCodecID id) {
     }
 }
 
-int32_t OpenError(int result) {
-    if (result == AVERROR(ENOENT) || result == AVERROR(EACCES) || result == AVERROR(EISDIR)) {
-        return component_error::kFileAccess;
-    }
-    return component_error::kFormatFile;
-}
-
 // FFmpeg's WMA v1/v2 decoder gives no sound for a stream's first frame (it only primes the
 // overlapping transform), so it delivers one frame less than the header's duration. The frame
 // length follows from the rate as the format defines it.
@@ -54,12 +47,18 @@ int32_t WmaDecoder::Open(const std::string& path) {
     // instead of being decoded as whatever the probe guesses.
     const AVInputFormat* asf = av_find_input_format("asf");
     if (!asf) return component_error::kFormatNotSupport;
-    AVFormatContext* raw = nullptr;
-    int result = avformat_open_input(&raw, path.c_str(), asf, nullptr);
-    if (result < 0) return OpenError(result);
-    input_.reset(raw);
-    if (avformat_find_stream_info(input_.get(), nullptr) < 0) return component_error::kFormatFile;
-    return OpenDecoder();
+    if (!io_.Open(path, FileMode::Read)) return component_error::kFileAccess;
+    AVFormatContext* raw = avformat_alloc_context();
+    if (!raw) return component_error::kMemory;
+    raw->pb = io_.Context();
+    raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+    // On failure the library frees the context (not the I/O context).
+    const bool opened = avformat_open_input(&raw, path.c_str(), asf, nullptr) >= 0;
+    if (opened) input_.reset(raw);
+    const bool probed = opened && avformat_find_stream_info(input_.get(), nullptr) >= 0;
+    const int32_t error = probed ? OpenDecoder() : component_error::kFormatFile;
+    // A file that failed on the way is refused whatever FFmpeg made of it.
+    return io_.Failed() ? component_error::kFileAccess : error;
 }
 
 int32_t WmaDecoder::OpenDecoder() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "components/avio/AvioFile.h"
 #include "components/wma/AvHandles.h"
 #include "components/wma/SampleConverter.h"
 
@@ -28,6 +29,8 @@ public:
     const WmaSourceInfo& Info() const { return info_; }
     // Appends up to maxFrames frames to `out`; returns the frames appended, 0 at the end.
     int64_t Read(int64_t maxFrames, std::vector<int16_t>& out);
+    // Reading the file failed since Open: the sound ended early.
+    bool ReadFailed() const { return io_.Failed(); }
 
 private:
     int32_t OpenDecoder();
@@ -39,6 +42,7 @@ private:
     bool FeedPacket();
     void AppendConverted(const uint8_t* const* planes, int32_t frames);
 
+    AvioFile io_;  // what input_ reads; outlives it
     av::InputPtr input_;
     av::CodecPtr codec_;
     av::FramePtr frame_;

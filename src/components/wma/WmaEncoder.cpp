@@ -1,9 +1,9 @@
 #include "components/wma/WmaEncoder.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "components/ComponentErrors.h"
+#include "platform/io/PathUtil.h"
 
 namespace vesk {
 
@@ -21,8 +21,9 @@ int32_t WmaEncoder::Open(const std::string& path, const WmaProfile& profile, int
     if (error != component_error::kNone) {
         output_.reset();
         codec_.reset();
+        io_.Close();
         // A file created before the failure holds no usable header; it must not stay behind.
-        if (!path_.empty()) std::remove(path_.c_str());
+        if (!path_.empty()) RemoveFile(path_);
     }
     return error;
 }
@@ -56,7 +57,8 @@ int32_t WmaEncoder::OpenFile(const std::string& path) {
         return component_error::kMemory;
     }
     stream_->time_base = codec_->time_base;
-    if (avio_open(&output_->pb, path.c_str(), AVIO_FLAG_WRITE) < 0) return component_error::kFileAccess;
+    if (!io_.Open(path, FileMode::Output)) return component_error::kFileAccess;
+    output_->pb = io_.Context();
     path_ = path;
     if (avformat_write_header(output_.get(), nullptr) < 0) return component_error::kFileAccess;
     nextPts_ = 0;
@@ -83,8 +85,8 @@ bool WmaEncoder::Close() {
     if (!output_) return true;
     bool ok = Queue(nullptr, 0) && EncodeQueued(true) && Encode(nullptr);
     ok = av_write_trailer(output_.get()) >= 0 && ok;
-    ok = avio_closep(&output_->pb) >= 0 && ok;
     output_.reset();
+    ok = io_.Close() && ok;
     codec_.reset();
     fifo_.reset();
     return ok;

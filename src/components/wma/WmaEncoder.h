@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "components/avio/AvioFile.h"
 #include "components/wma/AvHandles.h"
 #include "components/wma/SampleConverter.h"
 #include "components/wma/WmaProfiles.h"
@@ -39,6 +40,7 @@ private:
     // Sends one frame (nullptr = end of stream) and writes every packet the codec gives back.
     bool Encode(AVFrame* frame);
 
+    AvioFile io_;  // what output_ writes; outlives it
     av::OutputPtr output_;
     av::CodecPtr codec_;
     av::FifoPtr fifo_;

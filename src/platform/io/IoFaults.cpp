@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 
 namespace vesk {
 
@@ -12,6 +13,7 @@ constexpr size_t kOpCount = 4;
 struct OpState {
     std::atomic<int32_t> calls{0};
     std::atomic<int32_t> failAt{0};  // 0: not armed
+    std::atomic<IoFault> fault{IoFault::Error};
 };
 
 std::array<OpState, kOpCount>& States() {
@@ -23,9 +25,10 @@ OpState& StateOf(IoOp op) { return States()[static_cast<size_t>(op)]; }
 
 }  // namespace
 
-void IoFaults::Arm(IoOp op, int32_t nth) {
+void IoFaults::Arm(IoOp op, int32_t nth, IoFault fault) {
     OpState& state = StateOf(op);
     state.calls = 0;
+    state.fault = fault;
     state.failAt = nth;
 }
 
@@ -38,10 +41,13 @@ void IoFaults::Disarm() {
 
 int32_t IoFaults::Calls(IoOp op) { return StateOf(op).calls; }
 
-bool IoFaults::ShouldFail(IoOp op) {
+std::optional<IoFault> IoFaults::Next(IoOp op) {
     OpState& state = StateOf(op);
     const int32_t call = ++state.calls;
-    return state.failAt > 0 && call == state.failAt;
+    if (state.failAt <= 0 || call != state.failAt) return std::nullopt;
+    return state.fault.load();
 }
+
+int IoFaults::ErrnoOf(IoFault fault) { return fault == IoFault::DiskFull ? ENOSPC : EIO; }
 
 }  // namespace vesk
