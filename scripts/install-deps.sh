@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the examples and the tests need. Idempotent: when
 # everything is present it only checks and returns. Run as root (or through sudo).
+# Xvfb, xclip and xdotool run the tests of the system clipboard and the desktop editor.
 # clang and its runtime libraries (libFuzzer, the sanitizers) build the fuzz targets (make fuzz).
 set -euo pipefail
 
@@ -16,6 +17,8 @@ packages=(
   libsoundtouch-dev libkissfft-dev
   libsdl2-dev libasound2-dev pulseaudio
   lame
+  xvfb xclip xdotool x11-utils libxcb1-dev
+  libgtkmm-4.0-dev
   clang libclang-rt-14-dev
 )
 
@@ -34,5 +37,5 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
