@@ -16,7 +16,7 @@ shift 2
 source_dir=$(realpath "$(dirname "$0")")
 out="$build/fuzz-out"
 # Paths are absolute: the Invoke target works inside its scratch directory.
-export LSAN_OPTIONS="suppressions=$source_dir/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$source_dir/../tests/support/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 # The Invoke script is short; the file targets take the largest seed as their limit.
 max_len_of() {

@@ -77,12 +77,12 @@ void HostileValues::Fill(Choices& choices, const ValueSlot& slot, VARIANT& out, 
         case 0: case 1: case 2: case 3: case 4:  // the declared type (an array where one goes)
             if (declared & VT_ARRAY) return FillArray(choices, slot, out);
             if (declared == VT_BSTR) return FillString(choices, slot, out);
-            if (declared == VT_DISPATCH) return FillObject(choices, slot, out);
+            if (declared == VT_DISPATCH) return FillObject(choices, out);
             return FillScalar(choices, declared, slot.numbers, out);
         case 5: case 6: return FillScalar(choices, choices.From(kScalarTypes), slot.numbers, out);
         case 7: case 8: return FillString(choices, slot, out);
         case 9: return FillArray(choices, slot, out);
-        case 10: return FillObject(choices, slot, out);
+        case 10: return FillObject(choices, out);
         case 11: case 12: return FillReference(choices, slot, out, pack);
         case 13:
             out.vt = VT_ERROR;
@@ -169,7 +169,7 @@ void HostileValues::FillArray(Choices& choices, const ValueSlot& slot, VARIANT& 
     }
 }
 
-void HostileValues::FillObject(Choices& choices, const ValueSlot& slot, VARIANT& out) const {
+void HostileValues::FillObject(Choices& choices, VARIANT& out) const {
     // Objects of every interface, also where the row names one: Invoke must refuse the others.
     std::vector<IDispatch*> candidates;
     for (const KnownObject& known : objects_) candidates.push_back(known.object);

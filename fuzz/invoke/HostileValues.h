@@ -47,7 +47,7 @@ private:
     void FillScalar(Choices& choices, VARTYPE type, NumberRange numbers, VARIANT& out) const;
     void FillString(Choices& choices, const ValueSlot& slot, VARIANT& out) const;
     void FillArray(Choices& choices, const ValueSlot& slot, VARIANT& out) const;
-    void FillObject(Choices& choices, const ValueSlot& slot, VARIANT& out) const;
+    void FillObject(Choices& choices, VARIANT& out) const;
     void FillReference(Choices& choices, const ValueSlot& slot, VARIANT& out, ArgumentPack& pack) const;
     void FillOddType(Choices& choices, VARIANT& out) const;
     BSTR MakeString(Choices& choices, const ValueSlot& slot) const;
