@@ -1,0 +1,55 @@
+#include "EditorApplication.h"
+
+#include "CommandTable.h"
+#include "EditorWindow.h"
+#include "EffectTableText.h"
+
+namespace vesk::editor {
+
+Glib::RefPtr<EditorApplication> EditorApplication::Create() {
+    return Glib::make_refptr_for_instance<EditorApplication>(new EditorApplication());
+}
+
+// Every run is its own instance (NON_UNIQUE): a second editor started by a script or a test
+// must not hand its files to one already running.
+EditorApplication::EditorApplication()
+    : Gtk::Application("org.vesk.AudioEditor", Gio::Application::Flags::HANDLES_OPEN |
+                                                   Gio::Application::Flags::NON_UNIQUE),
+      effects_(EffectTable::Parse(EffectTableMarkdown())) {}
+
+void EditorApplication::on_startup() {
+    Gtk::Application::on_startup();
+    for (const Command& command : Commands()) {
+        if (!command.accelerators.empty()) {
+            set_accels_for_action("win." + command.action,
+                                  std::vector<Glib::ustring>(command.accelerators.begin(), command.accelerators.end()));
+        }
+    }
+}
+
+void EditorApplication::on_activate() { NewWindow().present(); }
+
+void EditorApplication::on_open(const type_vec_files& files, const Glib::ustring&) {
+    for (const auto& file : files) OpenInNewWindow(file->get_path());
+}
+
+void EditorApplication::OpenInNewWindow(const std::string& path) {
+    EditorWindow& window = NewWindow();
+    window.present();
+    window.Open(path);
+}
+
+void EditorApplication::QuitAsking() {
+    for (Gtk::Window* window : get_windows()) {
+        if (auto* editor = dynamic_cast<EditorWindow*>(window)) editor->CloseAsking();
+    }
+}
+
+EditorWindow& EditorApplication::NewWindow() {
+    auto* window = new EditorWindow(*this, effects_);
+    add_window(*window);
+    window->signal_hide().connect([window] { delete window; });
+    return *window;
+}
+
+}  // namespace vesk::editor

@@ -1,0 +1,32 @@
+// The application: one window per document, the shortcuts of the commands, opening the files
+// named on the command line, and quitting after every window agreed to close.
+#pragma once
+
+#include <gtkmm/application.h>
+
+#include "EffectTable.h"
+
+namespace vesk::editor {
+
+class EditorWindow;
+
+class EditorApplication : public Gtk::Application {
+public:
+    static Glib::RefPtr<EditorApplication> Create();
+
+    void OpenInNewWindow(const std::string& path);
+    EditorWindow& NewWindow();
+    // Asks every window with a changed document; quits when all are closed.
+    void QuitAsking();
+
+protected:
+    EditorApplication();
+    void on_startup() override;
+    void on_activate() override;
+    void on_open(const type_vec_files& files, const Glib::ustring& hint) override;
+
+private:
+    EffectTable effects_;
+};
+
+}  // namespace vesk::editor
