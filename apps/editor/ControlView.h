@@ -24,7 +24,9 @@ public:
     void OnViewChange() override { queue_draw(); }
     void OnWindowDrawn() override { queue_draw(); }
     void ShowPointer(const Pointer& pointer) override;
-    void SetCapture(bool captured) override { captured_ = captured; }
+    // GTK keeps sending the pointer to the widget a button was pressed in until it is released
+    // (an implicit grab), which is the capture the control asks for.
+    void SetCapture(bool) override {}
 
 private:
     void Draw(const Cairo::RefPtr<Cairo::Context>& cairo, int width, int height);
@@ -37,7 +39,6 @@ private:
     std::function<void()> afterInput_;
     Bitmap window_;
     MouseTranslator translator_;
-    bool captured_ = false;
 };
 
 }  // namespace vesk::editor

@@ -1,5 +1,7 @@
 #include "EditorApplication.h"
 
+#include <glibmm/main.h>
+
 #include "CommandTable.h"
 #include "EditorWindow.h"
 #include "EffectTableText.h"
@@ -16,6 +18,8 @@ EditorApplication::EditorApplication()
     : Gtk::Application("org.vesk.AudioEditor", Gio::Application::Flags::HANDLES_OPEN |
                                                    Gio::Application::Flags::NON_UNIQUE),
       effects_(EffectTable::Parse(EffectTableMarkdown())) {}
+
+EditorApplication::~EditorApplication() = default;
 
 void EditorApplication::on_startup() {
     Gtk::Application::on_startup();
@@ -46,9 +50,14 @@ void EditorApplication::QuitAsking() {
 }
 
 EditorWindow& EditorApplication::NewWindow() {
-    auto* window = new EditorWindow(*this, effects_);
+    auto owned = std::make_unique<EditorWindow>(*this, effects_);
+    EditorWindow* window = owned.get();
+    windows_[window] = std::move(owned);
     add_window(*window);
-    window->signal_hide().connect([window] { delete window; });
+    // Deleted once the hide that closes it has returned, not inside its own signal.
+    window->signal_hide().connect([this, window] {
+        Glib::signal_idle().connect_once([this, window] { windows_.erase(window); });
+    });
     return *window;
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtkmm/application.h>
 
+#include <map>
+#include <memory>
+
 #include "EffectTable.h"
 
 namespace vesk::editor {
@@ -13,6 +16,7 @@ class EditorWindow;
 class EditorApplication : public Gtk::Application {
 public:
     static Glib::RefPtr<EditorApplication> Create();
+    ~EditorApplication() override;
 
     void OpenInNewWindow(const std::string& path);
     EditorWindow& NewWindow();
@@ -27,6 +31,9 @@ protected:
 
 private:
     EffectTable effects_;
+    // The open windows; a closed one is dropped once its closing has returned, the rest when
+    // the application ends.
+    std::map<EditorWindow*, std::unique_ptr<EditorWindow>> windows_;
 };
 
 }  // namespace vesk::editor

@@ -214,7 +214,7 @@ void EditorWindow::ShowError(int32_t code) {
 void EditorWindow::ScheduleRefresh() {
     if (refreshPending_) return;
     refreshPending_ = true;
-    Glib::signal_idle().connect_once([this] { Refresh(); });
+    Glib::signal_idle().connect_once(sigc::mem_fun(*this, &EditorWindow::Refresh));
 }
 
 void EditorWindow::Refresh() {
@@ -230,10 +230,13 @@ void EditorWindow::Refresh() {
     };
     enable("undo", undo != VARIANT_FALSE);
     enable("redo", redo != VARIANT_FALSE);
-    for (const char* action : {"save", "save-as", "save-selection", "effect", "play", "play-looped"}) {
+    for (const char* action : {"save", "save-as", "play", "play-looped", "select-all", "marker-add"}) {
         enable(action, document.open);
     }
-    enable("save-selection", document.open && document.selected);
+    // The control leaves these alone without a selection: say so by greying them.
+    for (const char* action : {"save-selection", "effect", "cut", "copy", "delete", "copy-clipboard", "zoom-in"}) {
+        enable(action, document.open && document.selected);
+    }
 }
 
 void EditorWindow::RefreshRecent() {
@@ -264,9 +267,10 @@ void EditorWindow::SelectAll() {
     ComPtr<IAudioEditorPosition> position = calls_.Position();
     int32_t total = 0;
     position->get_TotalSamples(&total);
+    // Selected first: without a selection a start only moves the cursor.
+    position->put_Selected(VARIANT_TRUE);
     position->put_StartSelect(0);
     position->put_EndSelect(total);
-    position->put_Selected(VARIANT_TRUE);
     ScheduleRefresh();
 }
 
@@ -316,6 +320,12 @@ void EditorWindow::UseColours(bool dark) {
 void EditorWindow::CloseAsking() { close(); }
 
 bool EditorWindow::OnCloseRequest() {
+    // While the progress shows, this window is inside a call of the control (the progress lets
+    // the main loop run): cancel the operation and stay until it has returned.
+    if (progress_.get_visible()) {
+        calls_->Stop();
+        return true;
+    }
     if (closeConfirmed_ || !HasDocument() || !file_.Changed()) {
         calls_->Stop();
         return false;

@@ -47,6 +47,13 @@ ComPtr<IAudioEditorMarkers> MarkerPanel::Select(int32_t number) const {
 }
 
 void MarkerPanel::Refresh() {
+    if (rebuildPending_) return;
+    rebuildPending_ = true;
+    Glib::signal_idle().connect_once(sigc::mem_fun(*this, &MarkerPanel::Rebuild));
+}
+
+void MarkerPanel::Rebuild() {
+    rebuildPending_ = false;
     while (Gtk::Widget* row = list_.get_row_at_index(0)) list_.remove(*row);
     ComPtr<IAudioEditorMarkers> markers = calls_.Markers();
     int32_t count = 0;
@@ -83,7 +90,7 @@ Gtk::Widget* MarkerPanel::MakeRow(int32_t number) {
     remove->signal_clicked().connect([this, number] {
         Select(number)->Delete();
         changed_();
-        Glib::signal_idle().connect_once([this] { Refresh(); });
+        Refresh();
     });
     row->append(*remove);
 

@@ -18,10 +18,13 @@ public:
     // changed: runs after the panel changed the document (to refresh the window).
     MarkerPanel(const ControlCalls& calls, std::function<void()> changed);
 
-    // Reads the markers again (after an edit, an open, a marker event).
+    // Reads the markers again (after an edit, an open, a marker event) once the main loop is
+    // idle: the request may come from inside a row's own handler, which must not be destroyed
+    // under it.
     void Refresh();
 
 private:
+    void Rebuild();
     Gtk::Widget* MakeRow(int32_t number);
     // Selects marker number (1-based) as the current one of the Markers object.
     ComPtr<IAudioEditorMarkers> Select(int32_t number) const;
@@ -30,6 +33,7 @@ private:
     std::function<void()> changed_;
     Gtk::ScrolledWindow scroller_;
     Gtk::ListBox list_;
+    bool rebuildPending_ = false;
 };
 
 }  // namespace vesk::editor
