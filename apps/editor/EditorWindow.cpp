@@ -212,13 +212,14 @@ void EditorWindow::ShowError(int32_t code) {
 }
 
 void EditorWindow::ScheduleRefresh() {
-    if (refreshPending_) return;
-    refreshPending_ = true;
-    Glib::signal_idle().connect_once(sigc::mem_fun(*this, &EditorWindow::Refresh));
+    if (closing_ || refresh_.connected()) return;
+    refresh_ = Glib::signal_idle().connect([this] {
+        Refresh();
+        return false;  // once
+    });
 }
 
 void EditorWindow::Refresh() {
-    refreshPending_ = false;
     const DocumentSnapshot document = calls_.Snapshot();
     status_.set_text(StatusLine(document));
     set_title(WindowTitle(file_.Path(), document.open && file_.Changed()));
@@ -327,7 +328,12 @@ bool EditorWindow::OnCloseRequest() {
         return true;
     }
     if (closeConfirmed_ || !HasDocument() || !file_.Changed()) {
+        // GTK takes the window apart once this returns; the object itself goes when idle.
         calls_->Stop();
+        closing_ = true;
+        events_.reset();
+        refresh_.disconnect();
+        markers_.Detach();
         return false;
     }
     const std::string name = file_.Path().empty() ? "Untitled" : Glib::path_get_basename(file_.Path());

@@ -32,6 +32,7 @@ class EditorApplication;
 class EditorWindow : public Gtk::ApplicationWindow {
 public:
     EditorWindow(EditorApplication& application, const EffectTable& effects);
+    ~EditorWindow() override { refresh_.disconnect(); }
 
     // Opens path into this window.
     void Open(const std::string& path) { files_.Open(path); }
@@ -82,7 +83,8 @@ private:
     ColourScheme startColours_;
     Glib::RefPtr<Gio::Menu> recent_;
     std::map<std::string, std::function<void()>> handlers_;  // of the Handler commands, by action
-    bool refreshPending_ = false;
+    sigc::connection refresh_;  // the pending refresh, if any (disconnected when the window goes)
+    bool closing_ = false;      // the window is going: nothing is scheduled on it any more
     bool closeConfirmed_ = false;
 };
 

@@ -47,13 +47,14 @@ ComPtr<IAudioEditorMarkers> MarkerPanel::Select(int32_t number) const {
 }
 
 void MarkerPanel::Refresh() {
-    if (rebuildPending_) return;
-    rebuildPending_ = true;
-    Glib::signal_idle().connect_once(sigc::mem_fun(*this, &MarkerPanel::Rebuild));
+    if (rebuild_.connected()) return;
+    rebuild_ = Glib::signal_idle().connect([this] {
+        Rebuild();
+        return false;  // once
+    });
 }
 
 void MarkerPanel::Rebuild() {
-    rebuildPending_ = false;
     while (Gtk::Widget* row = list_.get_row_at_index(0)) list_.remove(*row);
     ComPtr<IAudioEditorMarkers> markers = calls_.Markers();
     int32_t count = 0;

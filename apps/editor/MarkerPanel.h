@@ -17,11 +17,15 @@ class MarkerPanel : public Gtk::Box {
 public:
     // changed: runs after the panel changed the document (to refresh the window).
     MarkerPanel(const ControlCalls& calls, std::function<void()> changed);
+    ~MarkerPanel() override { rebuild_.disconnect(); }
 
     // Reads the markers again (after an edit, an open, a marker event) once the main loop is
     // idle: the request may come from inside a row's own handler, which must not be destroyed
     // under it.
     void Refresh();
+
+    // No more rebuilding: the window is closing and its widgets go away with it.
+    void Detach() { rebuild_.disconnect(); }
 
 private:
     void Rebuild();
@@ -33,7 +37,7 @@ private:
     std::function<void()> changed_;
     Gtk::ScrolledWindow scroller_;
     Gtk::ListBox list_;
-    bool rebuildPending_ = false;
+    sigc::connection rebuild_;  // the pending rebuild, if any
 };
 
 }  // namespace vesk::editor

@@ -67,18 +67,20 @@ TEST(MemberForm, TextsBecomeClampedArgumentsOrAreRefused) {
     EXPECT_FALSE(delay.Arguments({"250", "half", "0"}, &invalid));
     EXPECT_EQ(invalid, "MixDepth");
 
-    const FormField& noiseType = EffectForm("AddNoise").fields[1];
+    const MemberForm noise = EffectForm("AddNoise");
+    const FormField& noiseType = noise.fields[1];
     EXPECT_FALSE(noiseType.ToVariant("3"));  // not one of the choices
     EXPECT_EQ(noiseType.ToVariant("2")->ToInt(), 2);
 
-    auto envelope = EffectForm("Envelope").fields[0].ToVariant("0, -200, 50");
+    const MemberForm envelopeForm = EffectForm("Envelope");
+    auto envelope = envelopeForm.fields[0].ToVariant("0, -200, 50");
     ASSERT_TRUE(envelope);
     ASSERT_EQ(envelope->vt, VT_ARRAY | VT_R4);
     auto points = SafeArraySpan<float>(envelope->parray, VT_R4);
     ASSERT_EQ(points.size(), 3u);
     EXPECT_EQ(points[1], -120.0f);
     EXPECT_EQ(points[2], 40.0f);
-    EXPECT_FALSE(EffectForm("Envelope").fields[0].ToVariant(""));
+    EXPECT_FALSE(envelopeForm.fields[0].ToVariant(""));
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ import wave
 RATE = 8000
 FRAMES = 2 * RATE
 WAVE_GREEN = (0x1C, 0xF0, 0xAB)  # the control's waveform colour, 0xABF01C as an OLE colour
-TIMEOUT = 15.0
+TIMEOUT = 30.0  # per step; polling keeps the passing run quick
 
 
 def fail(message):
@@ -45,8 +45,13 @@ def xdotool(*args):
 
 
 def find_window(name):
-    # --sync waits for the window; the newest match is the last line.
-    return xdotool("search", "--sync", "--onlyvisible", "--name", name).split()[-1]
+    """The newest visible window whose title matches. Polled rather than --sync: a window
+    that goes away while xdotool looks at it (a closing dialog) makes one search fail."""
+    def search():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], capture_output=True,
+                               text=True, timeout=TIMEOUT)
+        return found.stdout.split()[-1] if found.returncode == 0 and found.stdout.split() else None
+    return wait_for("a window titled " + name, search)
 
 
 def key(window, *keys):
