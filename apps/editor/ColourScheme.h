@@ -20,6 +20,7 @@ struct ColourScheme {
     static ColourScheme Read(IAudioEditorColors& colors);
     static ColourScheme Light();
     void Apply(IAudioEditorColors& colors) const;
+    bool operator==(const ColourScheme&) const = default;
 };
 
 }  // namespace vesk::editor

@@ -2,6 +2,7 @@
 // snapshot, and the changed mark that follows the history.
 #include <gtest/gtest.h>
 
+#include "ColourScheme.h"
 #include "ControlCalls.h"
 #include "DocumentFile.h"
 #include "EffectTableText.h"
@@ -98,6 +99,25 @@ TEST_F(ControlCallsTest, TheDocumentIsChangedUntilTheHistoryIsBackWhereItWasSave
     EXPECT_FALSE(file.Changed());
     file.Recorded();  // straight into the working file: no new state to compare
     EXPECT_TRUE(file.Changed());
+}
+
+TEST_F(ControlCallsTest, AColourSchemeGoesOnAndTheStartingOneComesBack) {
+    ComPtr<IAudioEditorColors> colors;
+    (*calls)->get_Colors(colors.put());
+    const ColourScheme start = ColourScheme::Read(*colors);
+    const ColourScheme light = ColourScheme::Light();
+    light.Apply(*colors);
+    OLE_COLOR background = 0, waveform = 0, grid = 0;
+    colors->get_Background(&background);
+    colors->get_DigitalWaveform(&waveform);
+    colors->get_Grid(&grid);
+    EXPECT_EQ(background, light.background);
+    EXPECT_EQ(waveform, light.waveform);
+    EXPECT_EQ(grid, light.grid);
+    EXPECT_TRUE(ColourScheme::Read(*colors) == light);  // every colour where it was put
+    start.Apply(*colors);
+    EXPECT_TRUE(ColourScheme::Read(*colors) == start);
+    EXPECT_NE(start.background, light.background);  // the control starts dark
 }
 
 }  // namespace
