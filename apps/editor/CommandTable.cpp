@@ -1,5 +1,7 @@
 #include "CommandTable.h"
 
+#include <cctype>
+
 namespace vesk::editor {
 
 namespace {
@@ -66,6 +68,17 @@ const Command* FindCommand(const std::string& action) {
         if (command.action == action) return &command;
     }
     return nullptr;
+}
+
+bool IsTypingKey(const std::string& accelerator) {
+    const bool control = accelerator.find("<Control>") != std::string::npos;
+    const bool alt = accelerator.find("<Alt>") != std::string::npos;
+    const std::string key = accelerator.substr(accelerator.rfind('>') == std::string::npos ? 0 : accelerator.rfind('>') + 1);
+    if (alt) return false;
+    if (control) return key.size() == 1 && std::string("acvxyzACVXYZ").find(key) != std::string::npos;
+    // Function keys and Pause type nothing.
+    const bool functionKey = key.size() >= 2 && key[0] == 'F' && std::isdigit(static_cast<unsigned char>(key[1]));
+    return !functionKey && key != "Pause";
 }
 
 const std::vector<std::string>& MenuNames() {

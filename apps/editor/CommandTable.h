@@ -31,6 +31,10 @@ struct Command {
 // Every command in menu order; menus list their commands in this order.
 const std::vector<Command>& Commands();
 const Command* FindCommand(const std::string& action);
+// Whether an accelerator is a key a text field takes for itself (a plain key such as space or
+// Delete, or Ctrl with A, C, V, X, Y or Z): such shortcuts work only while the sound has the
+// focus, so that typing a marker's label types.
+bool IsTypingKey(const std::string& accelerator);
 // The menus in the order of the menu bar (the effect menu, built from the effect table, comes
 // after Edit).
 const std::vector<std::string>& MenuNames();

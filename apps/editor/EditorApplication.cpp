@@ -23,11 +23,14 @@ EditorApplication::~EditorApplication() = default;
 
 void EditorApplication::on_startup() {
     Gtk::Application::on_startup();
+    // The shortcuts that work anywhere in a window; each window's sound view holds the
+    // typing keys (IsTypingKey) itself.
     for (const Command& command : Commands()) {
-        if (!command.accelerators.empty()) {
-            set_accels_for_action("win." + command.action,
-                                  std::vector<Glib::ustring>(command.accelerators.begin(), command.accelerators.end()));
+        std::vector<Glib::ustring> accelerators;
+        for (const std::string& accelerator : command.accelerators) {
+            if (!IsTypingKey(accelerator)) accelerators.emplace_back(accelerator);
         }
+        if (!accelerators.empty()) set_accels_for_action("win." + command.action, accelerators);
     }
 }
 

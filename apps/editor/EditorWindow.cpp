@@ -9,6 +9,7 @@
 #include <glibmm/main.h>
 #include <glibmm/miscutils.h>
 #include <gtkmm/recentmanager.h>
+#include <gtkmm/shortcutcontroller.h>
 
 #include "EditorApplication.h"
 #include "MemberDialog.h"
@@ -88,6 +89,21 @@ void EditorWindow::BuildLayout() {
         },
         false);
     add_controller(drop);
+    AddTypingShortcuts();
+}
+
+void EditorWindow::AddTypingShortcuts() {
+    auto shortcuts = Gtk::ShortcutController::create();
+    shortcuts->set_scope(Gtk::ShortcutScope::LOCAL);
+    for (const Command& command : Commands()) {
+        for (const std::string& accelerator : command.accelerators) {
+            if (!IsTypingKey(accelerator)) continue;
+            shortcuts->add_shortcut(Gtk::Shortcut::create(Gtk::ShortcutTrigger::parse_string(accelerator),
+                                                          Gtk::NamedAction::create("win." + command.action)));
+        }
+    }
+    view_->add_controller(shortcuts);
+    set_focus(*view_);
 }
 
 void EditorWindow::AddActions() {

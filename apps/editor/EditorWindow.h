@@ -45,6 +45,8 @@ public:
 private:
     void BuildLayout();
     void AddActions();
+    // The typing keys (IsTypingKey) of the commands, answered while the sound has the focus.
+    void AddTypingShortcuts();
     void Run(const Command& command);
     void Call(const std::string& member, const std::vector<Variant>& arguments, const std::string& verb);
     void AskForm(const std::string& member, const std::map<std::string, std::string>& startValues,

@@ -17,7 +17,13 @@ Glib::RefPtr<Gio::Menu> MenuBuilder::MenuBar(const EffectTable& effects, const G
 Glib::RefPtr<Gio::Menu> MenuBuilder::CommandMenu(const std::string& menu) {
     auto model = Gio::Menu::create();
     for (const Command& command : Commands()) {
-        if (command.menu == menu) model->append(command.label, "win." + command.action);
+        if (command.menu != menu) continue;
+        auto item = Gio::MenuItem::create(command.label, "win." + command.action);
+        // Shown also for the keys only the sound view answers (they are no window accelerators).
+        if (!command.accelerators.empty()) {
+            item->set_attribute_value("accel", Glib::Variant<Glib::ustring>::create(command.accelerators.front()));
+        }
+        model->append_item(item);
     }
     return model;
 }

@@ -43,6 +43,17 @@ TEST(CommandTable, CommandsCallMembersThatExistWithArgumentsTheyTake) {
     EXPECT_EQ(FindCommand("nothing"), nullptr);
 }
 
+TEST(CommandTable, KeysATextFieldTypesAreTypingKeys) {
+    for (const char* typing : {"space", "<Shift>space", "Delete", "Escape", "<Control>a", "<Control>z",
+                               "<Control><Shift>z", "<Control>y", "<Control><Shift>C"}) {
+        EXPECT_TRUE(IsTypingKey(typing)) << typing;
+    }
+    for (const char* global : {"<Control>o", "<Control><Shift>s", "<Control>plus", "<Control>0", "F9", "Pause",
+                               "<Alt>a"}) {
+        EXPECT_FALSE(IsTypingKey(global)) << global;
+    }
+}
+
 TEST(FileFormats, SavedFormatsAskTheSettingsOfTheirSetFormatMember) {
     EXPECT_EQ(FormatMemberFor("/a/b/Song.MP3"), "SetFormatMP3");
     EXPECT_EQ(FormatMemberFor("take.wav"), "SetFormatPCM");
