@@ -15,6 +15,7 @@
 #include "MemberDialog.h"
 #include "MenuBuilder.h"
 #include "StatusText.h"
+#include "WindowLifetime.h"
 #include "objects/typelib/TypeLibrary.h"
 
 namespace vesk::editor {
@@ -25,10 +26,6 @@ constexpr int kRecentFiles = 8;
 constexpr int kDefaultWidth = 1180;
 constexpr int kDefaultHeight = 560;
 constexpr int kMarkerPanelWidth = 250;
-
-const MemberInfo* EditorMember(const std::string& name) {
-    return VeskTypeLibrary().FindInterface("IAudioEditor")->FindByName(name);
-}
 
 }  // namespace
 
@@ -176,7 +173,7 @@ void EditorWindow::AskNew() {
 
 void EditorWindow::AskForm(const std::string& member, const std::map<std::string, std::string>& startValues,
                            const std::string& verb, const std::string& title) {
-    const MemberInfo* method = EditorMember(member);
+    const MemberInfo* method = EditorMethod(member);
     if (!method) return;
     const DocumentSnapshot document = calls_.Snapshot();
     std::map<std::string, std::string> values = startValues;
@@ -221,8 +218,7 @@ void EditorWindow::ShowError(int32_t code) {
                                           Gtk::MessageType::ERROR, Gtk::ButtonsType::OK, true);
     if (!errorContext_.file.empty()) dialog->set_secondary_text(errorContext_.file);
     dialog->signal_response().connect([dialog](int) {
-        dialog->hide();
-        Glib::signal_idle().connect_once([dialog] { delete dialog; });
+        CloseAndDelete(dialog);
     });
     dialog->show();
 }
@@ -361,8 +357,7 @@ bool EditorWindow::OnCloseRequest() {
     dialog->add_button("_Save", Gtk::ResponseType::ACCEPT);
     dialog->set_default_response(Gtk::ResponseType::ACCEPT);
     dialog->signal_response().connect([this, dialog](int response) {
-        dialog->hide();
-        Glib::signal_idle().connect_once([dialog] { delete dialog; });
+        CloseAndDelete(dialog);
         if (response == Gtk::ResponseType::REJECT) {
             closeConfirmed_ = true;
             close();

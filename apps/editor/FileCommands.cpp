@@ -9,6 +9,7 @@
 
 #include "FileFormats.h"
 #include "MemberDialog.h"
+#include "WindowLifetime.h"
 #include "objects/typelib/TypeLibrary.h"
 
 namespace vesk::editor {
@@ -57,8 +58,7 @@ void FileCommands::Choose(const std::string& title, Gtk::FileChooser::Action act
     chooser->signal_response().connect([chooser, chosen](int response) {
         std::string path;
         if (response == Gtk::ResponseType::ACCEPT && chooser->get_file()) path = chooser->get_file()->get_path();
-        chooser->hide();
-        Glib::signal_idle().connect_once([chooser] { delete chooser; });
+        CloseAndDelete(chooser);
         if (!path.empty()) chosen(path);
     });
     chooser->show();
@@ -91,8 +91,7 @@ void FileCommands::SaveAs(bool selectionOnly, std::function<void(bool)> done) {
 
 void FileCommands::AskFormatThenSave(const std::string& path, bool selectionOnly, std::function<void(bool)> done) {
     const std::string member = FormatMemberFor(path);
-    const MemberInfo* method = member.empty() ? nullptr
-                                              : VeskTypeLibrary().FindInterface("IAudioEditor")->FindByName(member);
+    const MemberInfo* method = member.empty() ? nullptr : EditorMethod(member);
     if (!method || method->params.empty()) {
         const bool saved = SaveTo(path, selectionOnly);
         if (done) done(saved);

@@ -1,5 +1,7 @@
 #include "MemberDialog.h"
 
+#include "WindowLifetime.h"
+
 #include <glibmm/main.h>
 #include <gtkmm/adjustment.h>
 #include <gtkmm/button.h>
@@ -16,12 +18,6 @@
 namespace vesk::editor {
 
 namespace {
-
-std::string NumberText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
 
 Gtk::Widget* NumberInput(const FormField& field, std::function<std::string()>& reader) {
     const bool whole = field.kind == FormField::Kind::WholeNumber;
@@ -140,7 +136,7 @@ void MemberDialog::OnResponse(int response) {
         accept_(*arguments);
     }
     // Deleting inside the response handler is what a self-owned dialog does last.
-    Glib::signal_idle().connect_once([this] { delete this; });
+    DeleteWhenIdle(this);
 }
 
 }  // namespace vesk::editor

@@ -4,18 +4,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "objects/typelib/TypeLibrary.h"
+
 namespace vesk::editor {
 
 namespace {
 
 // Parameters the table calls unbounded ("any (wrapped)") still need a range for a spin box.
 constexpr double kUnbounded = 1e6;
-
-std::string NumberText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
 
 void ApplyRange(FormField& field, const EffectParameter& parameter, double sampleRateHz) {
     field.minimum = parameter.minimum ? parameter.minimum->Resolve(sampleRateHz) : -kUnbounded;
@@ -76,6 +72,17 @@ Variant ArrayOf(const std::vector<double>& values, double minimum, double maximu
 }
 
 }  // namespace
+
+std::string NumberText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+const MemberInfo* EditorMethod(const std::string& name) {
+    const MemberInfo* member = VeskTypeLibrary().FindInterface("IAudioEditor")->FindByName(name);
+    return member && member->IsMethod() ? member : nullptr;
+}
 
 std::optional<Variant> FormField::ToVariant(const std::string& text) const {
     if (kind == Kind::Text) return Variant::String(text);

@@ -35,6 +35,12 @@ struct FormField {
     std::optional<Variant> ToVariant(const std::string& text) const;
 };
 
+// A number as a field's text: shortest form, up to ten significant digits ("0.5", "44100").
+std::string NumberText(double value);
+
+// The method of the control's interface with that name (any case); nullptr when there is none.
+const MemberInfo* EditorMethod(const std::string& name);
+
 struct MemberForm {
     std::string member;
     std::vector<FormField> fields;
