@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?= wave_header riff_markers id3_chapters decode_session clipboard_image invoke_args
 FUZZ_CXX_FLAGS ?= -O1 -g1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
 
-.PHONY: all deps build build-asan run test test-normal test-asan bench fuzz clean
+.PHONY: all deps build build-asan run editor test test-normal test-asan bench fuzz clean
 
 all: build
 
@@ -36,6 +36,11 @@ build-asan: deps $(ASAN_BUILD)/build.ninja
 
 run: build
 	PYTHONPATH=$(BUILD)/python python3 examples/tour.py
+
+# The desktop editor (needs gtkmm 4, which install-deps.sh installs): make editor [FILE=song.wav]
+editor: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vesk-editor
+	./$(BUILD)/apps/editor/vesk-editor $(FILE)
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

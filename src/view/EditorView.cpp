@@ -95,6 +95,7 @@ void EditorView::Redraw() {
     Bitmap* window = site_ ? site_->Window() : nullptr;
     if (window && painter_.HasFrame()) {
         Compose(Painter::kReasonUpdate, window);
+        site_->OnWindowDrawn();
     } else if (site_) {
         site_->OnViewChange();
     }

@@ -148,8 +148,11 @@ TEST_F(PictureTest, ARepaintWithTheSameBoundsOnlyCopiesTheFrame) {
     site.Window()->SetPixel(100, 100, 0x123456);
     Paint();  // the stored frame covers the window again
     EXPECT_NE(At(100, 100), 0x123456u);
+    site.Window()->SetPixel(100, 100, 0x123456);
     control->View().Redraw();  // active: the frame is composed straight into the window
     EXPECT_EQ(site.ViewChanges(), 0);
+    EXPECT_NE(At(100, 100), 0x123456u);
+    EXPECT_EQ(site.WindowDraws(), 1);  // and a buffering site hears of it, to show it again
 }
 
 TEST_F(PictureTest, ZoomStack) {

@@ -47,6 +47,26 @@ TEST(MessageQueue, RunsMessagesPostedElsewhereOnThePumpingThread) {
     EXPECT_EQ(ranOn[0], std::this_thread::get_id());
 }
 
+TEST(MessageQueue, WakeUpRunsOnThePostingThreadAfterTheMessageIsQueuedUntilRemoved) {
+    MessageQueue& queue = MessageQueue::ForCurrentThread();
+    std::vector<std::pair<std::thread::id, size_t>> wakeUps;  // thread and messages pending then
+    queue.SetWakeUp([&] { wakeUps.emplace_back(std::this_thread::get_id(), queue.Pending()); });
+    std::thread::id posterId;
+    std::thread poster([&] {
+        posterId = std::this_thread::get_id();
+        queue.Post([] {});
+    });
+    poster.join();
+    ASSERT_EQ(wakeUps.size(), 1u);
+    EXPECT_EQ(wakeUps[0].first, posterId);
+    EXPECT_EQ(wakeUps[0].second, 1u);  // a woken loop finds the message waiting
+
+    queue.SetWakeUp(nullptr);
+    queue.Post([] {});
+    EXPECT_EQ(wakeUps.size(), 1u);
+    EXPECT_EQ(queue.PumpWaitingMessages(), 2);
+}
+
 TEST(MessageQueue, MessagesPostedWhilePumpingWaitForTheNextPump) {
     MessageQueue& queue = MessageQueue::ForCurrentThread();
     int runs = 0;

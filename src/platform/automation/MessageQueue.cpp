@@ -10,8 +10,19 @@ MessageQueue& MessageQueue::ForCurrentThread() {
 }
 
 void MessageQueue::Post(std::function<void()> message) {
+    std::shared_ptr<const std::function<void()>> wakeUp;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        messages_.push_back(std::move(message));
+        wakeUp = wakeUp_;
+    }
+    if (wakeUp) (*wakeUp)();
+}
+
+void MessageQueue::SetWakeUp(std::function<void()> wakeUp) {
+    auto shared = wakeUp ? std::make_shared<const std::function<void()>>(std::move(wakeUp)) : nullptr;
     std::lock_guard<std::mutex> lock(mutex_);
-    messages_.push_back(std::move(message));
+    wakeUp_ = std::move(shared);
 }
 
 int MessageQueue::PumpWaitingMessages() {

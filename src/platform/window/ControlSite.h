@@ -18,6 +18,9 @@ public:
     // The control's view changed and it could not draw: the container repaints it later by
     // calling the control's Paint.
     virtual void OnViewChange() = 0;
+    // The control drew into Window() by itself (outside a Paint of the container): a site whose
+    // window is a buffer shows the buffer again.
+    virtual void OnWindowDrawn() {}
     // The pointer to show while the mouse is over the control.
     virtual void ShowPointer(const Pointer& pointer) = 0;
     // Takes (true) or releases (false) the mouse capture.
@@ -32,17 +35,20 @@ public:
 
     Bitmap* Window() override { return &window_; }
     void OnViewChange() override { ++viewChanges_; }
+    void OnWindowDrawn() override { ++windowDraws_; }
     void ShowPointer(const Pointer& pointer) override { pointer_ = pointer; }
     void SetCapture(bool captured) override { captured_ = captured; }
 
     void Resize(int32_t width, int32_t height) { window_ = Bitmap(width, height); }
     int ViewChanges() const { return viewChanges_; }
+    int WindowDraws() const { return windowDraws_; }
     const Pointer& ShownPointer() const { return pointer_; }
     bool Captured() const { return captured_; }
 
 private:
     Bitmap window_;
     int viewChanges_ = 0;
+    int windowDraws_ = 0;
     Pointer pointer_;
     bool captured_ = false;
 };
