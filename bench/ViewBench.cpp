@@ -7,6 +7,7 @@
 //   4. the same for the spectral view of a whole 10-minute document.
 // Both sides read files the earlier runs brought into the page cache.
 #include <cstdio>
+#include <string_view>
 
 #include "BenchSupport.h"
 
@@ -92,12 +93,16 @@ void SpectralFrame(const Scratch& scratch) {
 
 }  // namespace
 
-int main() {
+// `view_bench spectral` runs only the spectral frame (for profiling it).
+int main(int argc, char** argv) {
+    const bool onlySpectral = argc > 1 && std::string_view(argv[1]) == "spectral";
     Scratch scratch;
     std::printf("| %-52s | %12s | %-40s | %12s | %6s |\n", "engine", "median", "peer", "median", "ratio");
     std::printf("|---|---|---|---|---|\n");
-    OverviewBeside(scratch);
-    PictureBeside(scratch);
+    if (!onlySpectral) {
+        OverviewBeside(scratch);
+        PictureBeside(scratch);
+    }
     SpectralFrame(scratch);
     return 0;
 }

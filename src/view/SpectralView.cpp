@@ -65,31 +65,60 @@ void SpectralView::Prepare(int32_t width, std::array<int32_t, 2> heights, int32_
     if (!stale_ && width == width_ && heights == heights_) return;
     width_ = width;
     heights_ = heights;
-    for (int channel = 0; channel < std::min(channels, 2); ++channel) {
-        for (int variant : {kNormal, kSelected, kNotOperated}) Render(channel, variant, heights[channel]);
-    }
+    for (int channel = 0; channel < std::min(channels, 2); ++channel) Render(channel, heights[channel]);
     stale_ = false;
 }
 
-// Each bin covers q = 2·height/N rows; within a bin the level slopes towards the next bin's.
-void SpectralView::Render(int channel, int variant, int32_t height) {
-    static const SpectrumColors colors;
-    const SpectrumColors::Map& map = colors.Variant(variant);
-    Bitmap& picture = pictures_[channel][variant];
-    picture = Bitmap(width_, std::max(height, 0));
+namespace {
+
+// The colour maps as stored pixels, converted once.
+using PixelMap = std::array<uint32_t, SpectrumColors::kColors>;
+const std::array<PixelMap, 3>& PixelMaps() {
+    static const std::array<PixelMap, 3> maps = [] {
+        const SpectrumColors colors;
+        std::array<PixelMap, 3> result{};
+        for (int variant : {kNormal, kSelected, kNotOperated}) {
+            for (int i = 0; i < SpectrumColors::kColors; ++i) {
+                result[variant][i] = PixelFromOleColor(colors.Variant(variant)[i]);
+            }
+        }
+        return result;
+    }();
+    return maps;
+}
+
+int ColorIndex(double value) { return std::clamp(static_cast<int>(value), 0, SpectrumColors::kColors - 1); }
+
+}  // namespace
+
+// Each bin covers q = 2·height/N rows; within a bin the level slopes towards the next bin's. The
+// three pictures come from one pass (the normal one rounds, the others truncate); this runs for
+// every frame of a moving view, so it writes rows directly and keeps the bitmaps it has.
+void SpectralView::Render(int channel, int32_t height) {
+    const auto& maps = PixelMaps();
+    auto& pictures = pictures_[channel];
+    for (Bitmap& picture : pictures) {
+        if (picture.Width() == width_ && picture.Height() == std::max(height, 0)) {
+            for (int32_t y = 0; y < picture.Height(); ++y) std::fill_n(picture.Row(y), width_, 0u);
+        } else {
+            picture = Bitmap(width_, std::max(height, 0));
+        }
+    }
     if (height < 1) return;
     const double q = 2.0 * height / kSize;
-    const double rounding = variant == kNormal ? 0.5 : 0.0;
     for (int32_t c = 0; c < width_; ++c) {
         const Column& levels = levels_[channel][c];
         for (int k = 0; k < kBins; ++k) {
             const double slope = k < kBins - 1 ? (levels[k + 1] - levels[k]) / q : 0.0;
             for (int r = 0; r < q; ++r) {
-                const int index = std::clamp(static_cast<int>(levels[k] - 20 + r * slope + rounding), 0,
-                                             SpectrumColors::kColors - 1);
-                const auto row = static_cast<int32_t>(k * q + r);
                 // Row 0 of the spectrum is the lane's bottom.
-                picture.SetPixel(c, height - 1 - row, PixelFromOleColor(map[index]));
+                const int32_t y = height - 1 - static_cast<int32_t>(k * q + r);
+                if (y < 0) continue;
+                const double value = levels[k] - 20 + r * slope;
+                const int truncated = ColorIndex(value);
+                pictures[kNormal].Row(y)[c] = maps[kNormal][ColorIndex(value + 0.5)];
+                pictures[kSelected].Row(y)[c] = maps[kSelected][truncated];
+                pictures[kNotOperated].Row(y)[c] = maps[kNotOperated][truncated];
             }
         }
     }

@@ -46,7 +46,7 @@ private:
     static int64_t ColumnStart(int32_t column, int64_t length, int32_t width, int64_t origin, int32_t unit,
                                int32_t channels);
     void AnalyzeColumn(std::span<const int16_t> frames, int32_t channels, int32_t column);
-    void Render(int channel, int variant, int32_t height);
+    void Render(int channel, int32_t height);
 
     SpectrumAnalyzer analyzer_;
     std::array<std::array<Column, kMaxColumns>, 2> levels_{};

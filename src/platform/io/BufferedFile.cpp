@@ -169,11 +169,14 @@ int64_t BufferedFile::Size() const {
     return std::max(onDisk, bufferStart_ + bufferLength_);
 }
 
-bool BufferedFile::FillBuffer() {
+bool BufferedFile::FillBuffer(int32_t wanted) {
     if (!Flush()) return false;
+    const bool goesOn = bufferLength_ > 0 && pos_ == bufferStart_ + bufferLength_;
+    const int32_t scattered = (std::max(wanted, 1) + kScatteredReadBytes - 1) / kScatteredReadBytes * kScatteredReadBytes;
+    const int32_t size = goesOn ? kBufferBytes : std::min(scattered, kBufferBytes);
     bufferStart_ = pos_;
     bufferLength_ = 0;
-    const ssize_t got = ReadSome(fd_, buffer_.get(), kBufferBytes, pos_);
+    const ssize_t got = ReadSome(fd_, buffer_.get(), static_cast<size_t>(size), pos_);
     if (got < 0) {
         Fail(errno);
         return false;
@@ -206,7 +209,7 @@ int32_t BufferedFile::ReadSpan(uint8_t* out, int32_t byteCount) {
             pos_ += got;
             continue;
         }
-        if (!FillBuffer()) return -1;
+        if (!FillBuffer(byteCount - done)) return -1;
         if (bufferLength_ == 0) break;
     }
     return done;

@@ -1,7 +1,9 @@
 // A file on plain POSIX I/O with one 64 KiB buffer: open, read, write, seek, size, flush, close.
 // It is the one way the control's code and the libraries it drives (through their stream hooks)
 // reach files, so every open, read, write and close consults IoFaults and tests can make any of
-// them fail. Reads and writes of a whole buffer or more bypass the buffer.
+// them fail. Reads and writes of a whole buffer or more bypass the buffer. A read that goes on
+// where the buffer ends fills the whole buffer; one elsewhere (after a seek) reads ahead only
+// a page or what it asks for, so that scattered small reads do not each cost 64 KiB.
 //
 // Not thread-safe: one thread uses a file at a time.
 #pragma once
@@ -28,6 +30,7 @@ enum class FileSeek { Begin, Current, End };
 class BufferedFile {
 public:
     static constexpr int32_t kBufferBytes = 64 * 1024;
+    static constexpr int32_t kScatteredReadBytes = 4 * 1024;
 
     BufferedFile();
     // Closes the file if it is still open (buffered data is written).
@@ -67,7 +70,8 @@ private:
     void Fail(int error);
     int32_t ReadSpan(uint8_t* out, int32_t byteCount);
     int32_t WriteSpan(const uint8_t* in, int32_t byteCount);
-    bool FillBuffer();
+    // Reads into the buffer at the position: at least `wanted` bytes (up to a whole buffer).
+    bool FillBuffer(int32_t wanted);
 
     int fd_ = -1;
     std::unique_ptr<uint8_t[]> buffer_;
