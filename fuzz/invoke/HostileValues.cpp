@@ -169,7 +169,7 @@ void HostileValues::FillArray(Choices& choices, const ValueSlot& slot, VARIANT& 
     }
 }
 
-void HostileValues::FillObject(Choices& choices, const ValueSlot& slot, VARIANT& out) const {
+void HostileValues::FillObject(Choices& choices, const ValueSlot& /*slot*/, VARIANT& out) const {
     // Objects of every interface, also where the row names one: Invoke must refuse the others.
     std::vector<IDispatch*> candidates;
     for (const KnownObject& known : objects_) candidates.push_back(known.object);
