@@ -26,6 +26,7 @@ bool SelectionOwner::StillOwner() const {
 }
 
 void SelectionOwner::Handle(const xcb_generic_event_t& event) {
+    DropStalledTransfers();
     switch (EventKind(event)) {
         case XCB_SELECTION_REQUEST: {
             const auto& request = reinterpret_cast<const xcb_selection_request_event_t&>(event);
@@ -87,7 +88,7 @@ void SelectionOwner::WriteImage(xcb_window_t requestor, xcb_atom_t property, xcb
     }
     // Watch before announcing: the requestor starts by deleting the announcement.
     WatchRequestor(requestor, true);
-    transfers_.push_back({requestor, property, type, IncrSender(image_, x_.PieceBytes())});
+    transfers_.push_back({requestor, property, type, IncrSender(image_, x_.PieceBytes()), XcbConnection::Clock::now()});
     // The announced size is a lower bound, so an image past 4 GiB may announce less.
     const auto announced = static_cast<uint32_t>(std::min<size_t>(image_->size(), std::numeric_limits<uint32_t>::max()));
     xcb_change_property(x_.Get(), XCB_PROP_MODE_REPLACE, requestor, property, x_.Atoms().incr, 32, 1, &announced);
@@ -101,7 +102,24 @@ void SelectionOwner::SendNextPiece(const xcb_property_notify_event_t& deleted) {
     const std::span<const uint8_t> piece = transfer->sender.NextPiece();
     xcb_change_property(x_.Get(), XCB_PROP_MODE_REPLACE, transfer->requestor, transfer->property, transfer->type, 8,
                         static_cast<uint32_t>(piece.size()), piece.data());
-    if (!transfer->sender.Finished()) return;
+    transfer->lastPiece = XcbConnection::Clock::now();
+    if (transfer->sender.Finished()) Finish(transfer);
+}
+
+void SelectionOwner::DropStalledTransfers() {
+    const auto now = XcbConnection::Clock::now();
+    for (auto transfer = transfers_.begin(); transfer != transfers_.end();) {
+        if (now - transfer->lastPiece < kStalledTransfer) {
+            ++transfer;
+            continue;
+        }
+        const auto index = transfer - transfers_.begin();
+        Finish(transfer);
+        transfer = transfers_.begin() + index;
+    }
+}
+
+void SelectionOwner::Finish(std::vector<Transfer>::iterator transfer) {
     const xcb_window_t requestor = transfer->requestor;
     transfers_.erase(transfer);
     const bool busy = std::any_of(transfers_.begin(), transfers_.end(),
