@@ -22,11 +22,11 @@ XCLIP = ["xclip", "-selection", "clipboard"]
 CHILD_ENV = {name: value for name, value in os.environ.items() if name != "LD_PRELOAD"}
 
 
-def pump_while(proc, stdin=None):
+def pump_while(proc):
     """Waits for proc while pumping the control's messages, as a host's loop does: the control
     serves its clipboard from there. Returns proc's standard output."""
     result = {}
-    reader = threading.Thread(target=lambda: result.update(out=proc.communicate(stdin, timeout=30)))
+    reader = threading.Thread(target=lambda: result.update(out=proc.communicate(timeout=30)))
     reader.start()
     while reader.is_alive():
         audioeditor.PumpWaitingMessages()
@@ -66,9 +66,28 @@ def decoded_by_sox(path, rate, channels):
     return list(struct.unpack("<%dh" % (len(raw) // 2), raw))
 
 
+# Working files, clipboard files and the exchange file of a paste go to a private $TMPDIR, so
+# that test programs running at the same time never share their fixed names.
+_scratch = {}
+
+
+def setUpModule():
+    _scratch["saved"] = os.environ.get("TMPDIR")
+    _scratch["dir"] = tempfile.mkdtemp(prefix="vesk-x11-clipboard-test-")
+    os.environ["TMPDIR"] = _scratch["dir"]
+
+
+def tearDownModule():
+    if _scratch["saved"] is None:
+        del os.environ["TMPDIR"]
+    else:
+        os.environ["TMPDIR"] = _scratch["saved"]
+    shutil.rmtree(_scratch["dir"], ignore_errors=True)
+
+
 class X11ClipboardTest(unittest.TestCase):
     def setUp(self):
-        self.dir = tempfile.mkdtemp(prefix="vesk-x11-clipboard-")
+        self.dir = tempfile.mkdtemp(prefix="offered-", dir=_scratch["dir"])
         self.editors = []
         self.programs = []
 
