@@ -90,7 +90,8 @@ void SelectionOwner::WriteImage(xcb_window_t requestor, xcb_atom_t property, xcb
     WatchRequestor(requestor, true);
     transfers_.push_back({requestor, property, type, IncrSender(image_, x_.PieceBytes()), XcbConnection::Clock::now()});
     // The announced size is a lower bound, so an image past 4 GiB may announce less.
-    const auto announced = static_cast<uint32_t>(std::min<size_t>(image_->size(), std::numeric_limits<uint32_t>::max()));
+    const auto announced =
+        static_cast<uint32_t>(std::min<size_t>(image_->size(), std::numeric_limits<uint32_t>::max()));
     xcb_change_property(x_.Get(), XCB_PROP_MODE_REPLACE, requestor, property, x_.Atoms().incr, 32, 1, &announced);
 }
 

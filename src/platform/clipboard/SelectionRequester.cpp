@@ -59,7 +59,9 @@ XcbReply<xcb_get_property_reply_t> SelectionRequester::TakeProperty() {
 
 bool SelectionRequester::ReceivePieces(const xcb_get_property_reply_t& announcement, std::vector<uint8_t>& image) {
     uint32_t announced = 0;
-    if (xcb_get_property_value_length(&announcement) >= 4) std::memcpy(&announced, xcb_get_property_value(&announcement), 4);
+    if (xcb_get_property_value_length(&announcement) >= 4) {
+        std::memcpy(&announced, xcb_get_property_value(&announcement), sizeof announced);
+    }
     IncrReceiver receiver(announced);
     while (!receiver.Complete()) {
         const XcbEvent arrived = WaitFor([&](const xcb_generic_event_t& event) {
