@@ -1,8 +1,11 @@
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
+#include "components/ComponentErrors.h"
 #include "control/ControlTestSupport.h"
 #include "edit/SystemClipboardCommands.h"
+#include "platform/io/IoFaults.h"
 
 namespace vesk {
 namespace {
@@ -26,6 +29,17 @@ protected:
         position->put_Selected(VARIANT_TRUE);
         position->put_StartSelect(1);
         position->put_EndSelect(5);
+    }
+    void TearDown() override {
+        IoFaults::Disarm();
+        ControlFixture::TearDown();
+    }
+    std::vector<int16_t> Samples() {
+        WaveFile file;
+        EXPECT_TRUE(file.Open(control->History().Current()->filePath, WaveMode::Read));
+        std::vector<int16_t> samples(file.DataSize() / 2);
+        file.Read(samples.data(), file.DataSize());
+        return samples;
     }
     int16_t Status() {
         int16_t status = 0;
@@ -71,6 +85,58 @@ TEST_F(SystemClipboardTest, AnImageNoDecoderReadsIsReportedAndChangesNothing) {
     EXPECT_NE(error, 0);
     EXPECT_EQ(control->History().Count(), 1);
     EXPECT_FALSE(std::filesystem::exists(test::SystemTempDir() / SystemClipboardCommands::kIncomingFileName));
+}
+
+// The exchange file of a paste lives in the system's temporary folder; here a private one.
+class TemporaryFolder {
+public:
+    TemporaryFolder() : saved_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
+        setenv("TMPDIR", folder_.path().c_str(), 1);
+    }
+    ~TemporaryFolder() {
+        if (saved_.empty()) {
+            unsetenv("TMPDIR");
+        } else {
+            setenv("TMPDIR", saved_.c_str(), 1);
+        }
+    }
+    bool Empty() const { return std::filesystem::is_empty(folder_.path()); }
+
+private:
+    test::ScratchDir folder_;
+    std::string saved_;
+};
+
+// Reads fail inside the decoder, which PasteFromFile handles; the opens, writes and closes are
+// where the exchange file is made.
+TEST_F(SystemClipboardTest, EveryFileFailureOfAPastePastesNothingOrAllAndLeavesNoExchangeFile) {
+    TemporaryFolder temporary;
+    control->Copy();
+    clipboard.Offer(FileBytes(clipboardFile));
+    ComPtr<IAudioEditorPosition> position;
+    control->get_Position(position.put());
+    position->put_Selected(VARIANT_FALSE);  // the paste goes in at the cursor, frame 1
+    const std::vector<int16_t> before = Samples();
+    std::vector<int16_t> pasted = before;
+    pasted.insert(pasted.begin() + 1, before.begin() + 1, before.begin() + 5);
+    for (const IoOp op : {IoOp::Open, IoOp::Write, IoOp::Close}) {
+        IoFaults::Disarm();
+        control->PasteFromClipboard();
+        ASSERT_EQ(Samples(), pasted);
+        const int32_t calls = IoFaults::Calls(op);
+        control->Undo();
+        for (int32_t nth = 1; nth <= calls; ++nth) {
+            SCOPED_TRACE(testing::Message() << "failing call " << nth << " of " << calls << " (" << int(op) << ")");
+            IoFaults::Arm(op, nth, op == IoOp::Write ? IoFault::DiskFull : IoFault::Error);
+            control->PasteFromClipboard();
+            IoFaults::Disarm();
+            const std::vector<int16_t> after = Samples();
+            EXPECT_TRUE(after == before || after == pasted);
+            EXPECT_TRUE(temporary.Empty());
+            if (after == pasted) control->Undo();
+        }
+        EXPECT_GT(calls, 0);
+    }
 }
 
 }  // namespace
