@@ -139,5 +139,32 @@ TEST_F(SystemClipboardTest, EveryFileFailureOfAPastePastesNothingOrAllAndLeavesN
     }
 }
 
+TEST_F(SystemClipboardTest, EveryFileFailureOfACopyIsReportedOnceAndOffersNothingOrTheWholeFile) {
+    for (const IoOp op : {IoOp::Open, IoOp::Read, IoOp::Write, IoOp::Close}) {
+        IoFaults::Disarm();
+        control->CopyToClipboard();
+        const int32_t calls = IoFaults::Calls(op);
+        const std::vector<uint8_t> whole = FileBytes(clipboardFile);
+        EXPECT_GT(calls, 0);
+        for (int32_t nth = 1; nth <= calls; ++nth) {
+            SCOPED_TRACE(testing::Message() << "failing call " << nth << " of " << calls << " (" << int(op) << ")");
+            clipboard.Clear();
+            events->events.clear();
+            IoFaults::Arm(op, nth, op == IoOp::Write ? IoFault::DiskFull : IoFault::Error);
+            control->CopyToClipboard();
+            IoFaults::Disarm();
+            const auto offered = clipboard.Fetch();
+            if (events->Count(kError) == 0) {
+                EXPECT_EQ(offered, whole);
+            } else {
+                EXPECT_EQ(events->Count(kError), 1);
+                EXPECT_EQ(events->FirstArg(kError), component_error::kFileAccess);
+                EXPECT_FALSE(offered.has_value());
+            }
+            EXPECT_EQ(FileBytes(clipboardFile), whole);  // a failed copy keeps the clipboard file
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vesk
