@@ -37,7 +37,7 @@ void EditorVtable::Bind(py::module_& module) {
         .def("GetSelectionArray", &EditorVtable::GetSelectionArray,
              "GetSelectionArray() -> tuple of the selection's 16-bit samples, or None.")
         .def("ClearSystemClipboard", &EditorVtable::ClearSystemClipboard,
-             "ClearSystemClipboard(): empties the system clipboard.");
+             "ClearSystemClipboard(): gives the system clipboard up when this process holds it.");
 }
 
 }  // namespace vesk::python

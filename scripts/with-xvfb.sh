@@ -11,9 +11,10 @@ if ! command -v Xvfb >/dev/null 2>&1; then
 fi
 
 fdfile=$(mktemp)
-# -displayfd makes the server pick a free display and write its number once it accepts clients.
+# -displayfd makes the server pick a free display and write its number once it accepts clients;
+# -noreset keeps it from resetting (and refusing clients meanwhile) whenever its last client leaves.
 exec 3<>"$fdfile"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$fdfile"' EXIT
 

@@ -5,6 +5,7 @@
 #include "platform/automation/MessageQueue.h"
 
 #include <glibmm/dispatcher.h>
+#include <glibmm/main.h>
 
 int main(int argc, char* argv[]) {
     vesk::RegisterAudioEditorClasses(vesk::ClassRegistry::Default());
@@ -15,7 +16,19 @@ int main(int argc, char* argv[]) {
     vesk::MessageQueue& queue = vesk::MessageQueue::ForCurrentThread();
     pump.connect([&queue] { queue.PumpWaitingMessages(); });
     queue.SetWakeUp([&pump] { pump.emit(); });
+    // Other programs asking for what the editor put on the desktop clipboard arrive on the
+    // display connection's descriptor, which the queue's pump answers.
+    queue.SetSourceWatch([&queue](int descriptor) {
+        Glib::signal_io().connect(
+            [&queue](Glib::IOCondition condition) {
+                queue.PumpWaitingMessages();
+                return (condition & (Glib::IOCondition::IO_HUP | Glib::IOCondition::IO_ERR |
+                                     Glib::IOCondition::IO_NVAL)) == Glib::IOCondition{};
+            },
+            descriptor, Glib::IOCondition::IO_IN | Glib::IOCondition::IO_HUP);
+    });
     const int status = application->run(argc, argv);
+    queue.SetSourceWatch(nullptr);
     queue.SetWakeUp(nullptr);
     return status;
 }

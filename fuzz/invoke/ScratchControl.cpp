@@ -8,7 +8,7 @@ namespace vesk::fuzz {
 
 ScratchControl::ScratchControl(const std::string& root) : root_(root) {
     RegisterAudioEditorClasses(registry_);
-    control_ = CreateAudioEditor(ControlServices{&registry_, &messages_});
+    control_ = CreateAudioEditor(ControlServices{&registry_, &messages_, &clipboard_});
     if (!control_) throw std::runtime_error("the control could not be created");
     driver_ = std::make_unique<InvokeDriver>(static_cast<IAudioEditor*>(control_.get()), root_);
 }

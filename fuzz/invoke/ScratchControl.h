@@ -1,6 +1,6 @@
 // A real control for the Invoke harness: created through a private registry with a silent
-// message box, its working files and its clipboard file in a scratch directory, and an
-// InvokeDriver over it. The fuzz target and the automation sweep both start from this.
+// message box and a clipboard of its own (never the desktop's), its working files and its
+// clipboard file in a scratch directory, and an InvokeDriver over it. The fuzz target and the automation sweep both start from this.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 
 #include "control/AudioEditor.h"
 #include "fuzz/invoke/InvokeDriver.h"
+#include "platform/clipboard/InProcessClipboard.h"
 
 namespace vesk::fuzz {
 
@@ -29,6 +30,7 @@ private:
     std::string root_;
     ClassRegistry registry_;
     SilentMessageBox messages_;
+    InProcessClipboard clipboard_;
     ComPtr<AudioEditor> control_;
     std::unique_ptr<InvokeDriver> driver_;
 };

@@ -2,10 +2,10 @@
 // given format. The first byte picks the document's rate, the second its channel count; the
 // rest is the image.
 //
-// PasteClipboardImage is the one place that says how an image becomes sound. Today that is
-// the path PasteFromFile takes (the bytes as a file, through a fresh file component, delivered
-// as 16-bit sound in the document's format); when the clipboard code exists, this function
-// calls it instead and the seeds and regression inputs stay as they are.
+// PasteClipboardImage is the one place that says how an image becomes sound: a paste from the
+// desktop clipboard writes the image unchanged to its exchange file and inserts it with
+// PasteFromFile, so what parses it is the path taken here (the bytes as a file, through a fresh
+// file component, delivered as 16-bit sound in the document's format).
 #include <span>
 
 #include "fuzz/support/DecodeThroughFileComponent.h"

@@ -25,6 +25,7 @@
 #include "document/SoundLoader.h"
 #include "document/SoundSaver.h"
 #include "edit/Editing.h"
+#include "edit/SystemClipboardCommands.h"
 #include "interaction/Mouse.h"
 #include "interaction/Transport.h"
 #include "objects/typelib/Bindings.h"
@@ -41,15 +42,18 @@
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/ConnectionPoint.h"
 #include "platform/automation/MessageBox.h"
+#include "platform/clipboard/ClipboardExchange.h"
 #include "view/EditorView.h"
 
 namespace vesk {
 
-// What the control takes from its environment: where classes are created and where the
-// start-up message goes. Both outlive the control.
+// What the control takes from its environment: where classes are created, where the start-up
+// message goes and which clipboard it exchanges sound through. All outlive the control.
 struct ControlServices {
     ClassRegistry* registry = &ClassRegistry::Default();
     MessageBoxService* messageBox = &MessageBoxService::Default();
+    // nullptr: the desktop clipboard of the control's thread, reached when first used.
+    ClipboardExchange* clipboard = nullptr;
 };
 
 class AudioEditor : public RefCounted,
@@ -283,6 +287,9 @@ private:
     SoundLoader loader_{document_};
     SoundSaver saver_{document_};
     Editing editing_{document_};
+    SystemClipboardCommands systemClipboard_{document_, editing_.Commands(), [this]() -> ClipboardExchange& {
+        return services_.clipboard ? *services_.clipboard : ClipboardExchange::ForCurrentThread();
+    }};
 };
 
 // Creates a control through `services` and runs its start-up; nullptr (after the start-up

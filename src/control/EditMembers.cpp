@@ -1,6 +1,6 @@
-// The edit commands and the sample type conversion of IAudioEditor: each member hands its
-// arguments to the edit subsystem and answers S_OK whatever happened (results and failures
-// reach the host through events and LastErrorNum).
+// The edit commands, the exchange with the desktop clipboard and the sample type conversion of
+// IAudioEditor: each member hands its arguments to the edit subsystem and answers S_OK whatever
+// happened (results and failures reach the host through events and LastErrorNum).
 #include "control/AudioEditor.h"
 
 namespace vesk {
@@ -32,6 +32,21 @@ HRESULT AudioEditor::Mix(float AmplifySelect, float AmplifyPaste) {
 
 HRESULT AudioEditor::MixFromFile(float AmplifySelect, BSTR fileNamePaste, float AmplifyPaste) {
     editing_.Commands().MixFromFile(AmplifySelect, BstrToUtf8(fileNamePaste), AmplifyPaste);
+    return S_OK;
+}
+
+HRESULT AudioEditor::PasteFromClipboard() {
+    systemClipboard_.PasteFromClipboard();
+    return S_OK;
+}
+
+HRESULT AudioEditor::CopyToClipboard() {
+    systemClipboard_.CopyToClipboard();
+    return S_OK;
+}
+
+HRESULT AudioEditor::ClearSystemClipboard() {
+    systemClipboard_.ClearSystemClipboard();
     return S_OK;
 }
 

@@ -10,6 +10,7 @@
 #include "control/AudioEditor.h"
 #include "control/Registration.h"
 #include "document/WaveFile.h"
+#include "platform/clipboard/InProcessClipboard.h"
 #include "platform/io/TempFile.h"
 #include "support/EventRecorder.h"
 #include "support/TempDirGuard.h"
@@ -21,7 +22,7 @@ protected:
     void SetUp() override {
         RegisterAudioEditorClasses(registry);
         RegisterFakes();
-        control = CreateAudioEditor(ControlServices{&registry, &messages});
+        control = CreateAudioEditor(ControlServices{&registry, &messages, &clipboard});
         ASSERT_TRUE(control);
         cookie = AdviseSink(static_cast<IAudioEditor*>(control.get()), IID_IAudioEditorEvents,
                             static_cast<IDispatch*>(events.get()));
@@ -61,6 +62,7 @@ protected:
     ScratchDir scratch;
     ClassRegistry registry;
     SilentMessageBox messages;
+    InProcessClipboard clipboard;  // tests never touch a desktop's clipboard
     ComPtr<AudioEditor> control;
     ComPtr<EventRecorder> events = MakeCom<EventRecorder>();
     uint32_t cookie = 0;

@@ -15,7 +15,7 @@ protected:
         registry.Register(std::string(kVeskAudioTransformName), [this](const IID& iid, void** object) {
             return transform->QueryInterface(iid, object);
         });
-        control = CreateAudioEditor(ControlServices{&registry, &messages});
+        control = CreateAudioEditor(ControlServices{&registry, &messages, &clipboard});
         ASSERT_TRUE(control);
         cookie = AdviseSink(static_cast<IAudioEditor*>(control.get()), IID_IAudioEditorEvents,
                             static_cast<IDispatch*>(events.get()));
