@@ -44,14 +44,16 @@ private:
     void DescribeSource(const std::string& path, int32_t formatType);
     // Decodes the next chunk of the file into floats_; false at its end.
     bool Fill();
-    // Converts `frames` frames of floats_ from frame `first` on into 16-bit frames of
+    // Converts `frames` frames of the chunk from frame `first` on into 16-bit frames of
     // Info().channels at out.
     void ToDelivered(int64_t first, int64_t frames, int16_t* out);
 
     SNDFILE* file_ = nullptr;
     SF_INFO sf_{};
     std::unique_ptr<SndfileStream> stream_;         // the file, as libsndfile reads it
+    bool readsShorts_ = false;                      // 16-bit PCM: read into shorts_, else floats_
     std::vector<float> floats_;                     // a chunk of frames as read
+    std::vector<int16_t> shorts_;
     int64_t chunkFrames_ = 0;                       // frames in floats_
     int64_t chunkUsed_ = 0;                         // of those, frames delivered
     std::vector<int16_t> wide_;                     // a chunk of a source with more than 2 channels
