@@ -6,9 +6,9 @@
 //     they reach the pumping thread;
 //   - the delay from StartPlayback to the first samples in the device's callback;
 //   - the whole control playing a 30 s document to the end: CPU of the process (the control's
-//     thread reading the working file block by block and handling the notifications, plus the
-//     component's threads) beyond what the benchmark's 1 ms pumping loop costs when idle, and
-//     the time Play takes until the first blocks are in the device queue.
+//     thread reading the working file block by block and handling the notifications, the
+//     component's threads and the benchmark's 1 ms pumping loop, which is also measured idle),
+//     and the time Play takes until the first blocks are in the device queue.
 #include <stdlib.h>
 #include <sys/resource.h>
 
@@ -176,11 +176,11 @@ void MeasureControlPlayback(int seconds) {
         return status == 0;
     });
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-    const double process = CpuSeconds(RUSAGE_SELF) - before - loopPerSecond * wall;
-    std::printf("the control playing %d s of 44.1 kHz stereo to the end in %.1f s: CPU %.3f %% of a core beyond the "
-                "idle pumping loop (%.3f %% of a core by itself); Play returns with the first blocks queued after "
+    const double process = (CpuSeconds(RUSAGE_SELF) - before) / wall;
+    std::printf("the control playing %d s of 44.1 kHz stereo to the end in %.1f s: CPU of the process %.3f %% of a "
+                "core, of which the idle pumping loop takes %.3f %%; Play returns with the first blocks queued after "
                 "%.2f ms\n",
-                seconds, wall, 100 * process / wall, 100 * loopPerSecond, playCall);
+                seconds, wall, 100 * process, 100 * loopPerSecond, playCall);
 }
 
 }  // namespace
