@@ -97,12 +97,10 @@ int ColorIndex(double value) { return std::clamp(static_cast<int>(value), 0, Spe
 void SpectralView::Render(int channel, int32_t height) {
     const auto& maps = PixelMaps();
     auto& pictures = pictures_[channel];
+    // The bins' rows cover the whole height, so a picture of the right size is overwritten
+    // completely and need not be cleared.
     for (Bitmap& picture : pictures) {
-        if (picture.Width() == width_ && picture.Height() == std::max(height, 0)) {
-            for (int32_t y = 0; y < picture.Height(); ++y) std::fill_n(picture.Row(y), width_, 0u);
-        } else {
-            picture = Bitmap(width_, std::max(height, 0));
-        }
+        if (picture.Width() != width_ || picture.Height() != std::max(height, 0)) picture = Bitmap(width_, std::max(height, 0));
     }
     if (height < 1) return;
     const double q = 2.0 * height / kSize;
