@@ -83,7 +83,13 @@ void EditorView::Compose(int reason, Bitmap* target) {
         for (const Lane& lane : LanesOf(geometry_, context.channels, context.lanes)) {
             heights[lane.channel] = lane.bottom - lane.top;
         }
-        spectral_.Prepare(geometry_.Area().width, heights, context.channels);
+        // Only the pictures this frame shows are drawn (the painter's choice of them).
+        const bool selection = geometry_.SelectionStartColumn() != geometry_.SelectionEndColumn();
+        std::array<bool, 2> dimmed{};
+        for (int channel = 0; channel < 2; ++channel) {
+            dimmed[channel] = context.channels == 2 && !context.lanes.operated[channel];
+        }
+        spectral_.Prepare(geometry_.Area().width, heights, context.channels, selection, dimmed);
     }
     if (auto shown = painter_.ComposeFrame(context, reason, host_.LastPlayType())) {
         markers_.SetShown(shown->first, shown->second);

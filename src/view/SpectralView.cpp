@@ -60,13 +60,21 @@ void SpectralView::ComputeFromBlock(std::span<const int16_t> samples, int32_t ch
     stale_ = true;
 }
 
-void SpectralView::Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels) {
+void SpectralView::Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels, bool selection,
+                           std::array<bool, 2> dimmed) {
     width = std::min(width, kMaxColumns);
-    if (!stale_ && width == width_ && heights == heights_) return;
+    if (stale_ || width != width_ || heights != heights_) rendered_ = {};
     width_ = width;
     heights_ = heights;
-    for (int channel = 0; channel < std::min(channels, 2); ++channel) Render(channel, heights[channel]);
     stale_ = false;
+    for (int channel = 0; channel < std::min(channels, 2); ++channel) {
+        const std::array<bool, 3> wanted{!dimmed[channel], !dimmed[channel] && selection, dimmed[channel]};
+        for (int variant : {kNormal, kSelected, kNotOperated}) {
+            if (!wanted[variant] || rendered_[channel][variant]) continue;
+            Render(channel, variant, heights[channel]);
+            rendered_[channel][variant] = true;
+        }
+    }
 }
 
 namespace {
@@ -87,23 +95,19 @@ const std::array<PixelMap, 3>& PixelMaps() {
     return maps;
 }
 
-int ColorIndex(double value) { return std::clamp(static_cast<int>(value), 0, SpectrumColors::kColors - 1); }
-
 }  // namespace
 
-// Each bin covers q = 2·height/N rows; within a bin the level slopes towards the next bin's. The
-// three pictures come from one pass (the normal one rounds, the others truncate); this runs for
-// every frame of a moving view, so it writes rows directly and keeps the bitmaps it has.
-void SpectralView::Render(int channel, int32_t height) {
-    const auto& maps = PixelMaps();
-    auto& pictures = pictures_[channel];
-    // The bins' rows cover the whole height, so a picture of the right size is overwritten
-    // completely and need not be cleared.
-    for (Bitmap& picture : pictures) {
-        if (picture.Width() != width_ || picture.Height() != std::max(height, 0)) picture = Bitmap(width_, std::max(height, 0));
-    }
+// Each bin covers q = 2·height/N rows; within a bin the level slopes towards the next bin's.
+// The bins' rows cover every row of the picture, so one of the right size is overwritten whole
+// and kept from frame to frame; rows are written directly, as this runs for every frame of a
+// moving view.
+void SpectralView::Render(int channel, int variant, int32_t height) {
+    const PixelMap& map = PixelMaps()[variant];
+    Bitmap& picture = pictures_[channel][variant];
+    if (picture.Width() != width_ || picture.Height() != std::max(height, 0)) picture = Bitmap(width_, std::max(height, 0));
     if (height < 1) return;
     const double q = 2.0 * height / kSize;
+    const double rounding = variant == kNormal ? 0.5 : 0.0;
     for (int32_t c = 0; c < width_; ++c) {
         const Column& levels = levels_[channel][c];
         for (int k = 0; k < kBins; ++k) {
@@ -112,11 +116,9 @@ void SpectralView::Render(int channel, int32_t height) {
                 // Row 0 of the spectrum is the lane's bottom.
                 const int32_t y = height - 1 - static_cast<int32_t>(k * q + r);
                 if (y < 0) continue;
-                const double value = levels[k] - 20 + r * slope;
-                const int truncated = ColorIndex(value);
-                pictures[kNormal].Row(y)[c] = maps[kNormal][ColorIndex(value + 0.5)];
-                pictures[kSelected].Row(y)[c] = maps[kSelected][truncated];
-                pictures[kNotOperated].Row(y)[c] = maps[kNotOperated][truncated];
+                const int index = std::clamp(static_cast<int>(levels[k] - 20 + r * slope + rounding), 0,
+                                             SpectrumColors::kColors - 1);
+                picture.Row(y)[c] = map[index];
             }
         }
     }

@@ -27,9 +27,12 @@ public:
     // The spectra of interleaved samples spread over the width.
     void ComputeFromBlock(std::span<const int16_t> samples, int32_t channels, int32_t width);
 
-    // Renders the pictures again for lanes of `heights` (per channel) when the spectra or the
-    // sizes changed since the last rendering.
-    void Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels);
+    // Renders the pictures that DrawLane will use for lanes of `heights` (per channel): the
+    // normal one of each operated channel, the selected one too when `selection` is shown, the
+    // not-operated one of each `dimmed` channel. A picture is rendered again only when the
+    // spectra or the sizes changed since it was last rendered.
+    void Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels, bool selection,
+                 std::array<bool, 2> dimmed);
     // Copies channel ch's picture into [left, right) × [top, bottom): the not-operated one, or
     // the normal one with the selected one over the columns [selectionStart, selectionEnd).
     void DrawLane(Canvas& canvas, int32_t left, int32_t top, int32_t right, int32_t bottom, int channel,
@@ -46,11 +49,12 @@ private:
     static int64_t ColumnStart(int32_t column, int64_t length, int32_t width, int64_t origin, int32_t unit,
                                int32_t channels);
     void AnalyzeColumn(std::span<const int16_t> frames, int32_t channels, int32_t column);
-    void Render(int channel, int32_t height);
+    void Render(int channel, int variant, int32_t height);
 
     SpectrumAnalyzer analyzer_;
     std::array<std::array<Column, kMaxColumns>, 2> levels_{};
     std::array<std::array<Bitmap, 3>, 2> pictures_;
+    std::array<std::array<bool, 3>, 2> rendered_{};  // pictures_ shows the current spectra
     int32_t width_ = 0;
     std::array<int32_t, 2> heights_{};
     bool stale_ = true;

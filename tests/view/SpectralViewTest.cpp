@@ -68,7 +68,8 @@ TEST_F(SpectralViewTest, AToneAtAQuarterOfTheRateLightsBinSixteenInEveryColumn) 
 TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
     const DocState state = Document(std::vector<int16_t>(2 * kRate), 2);
     ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
-    view_->Prepare(kWidth, {64, 64}, 2);
+    // A selection is shown and the second channel is not operated: those pictures are drawn.
+    view_->Prepare(kWidth, {64, 64}, 2, true, {false, true});
     const SpectrumColors colors;
     Bitmap lane(kWidth, 64);
     Canvas canvas(lane);
@@ -83,7 +84,7 @@ TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
 TEST_F(SpectralViewTest, LowFrequenciesAreAtTheBottomOfTheLane) {
     const DocState state = Document(Tone(kRate, 250), 1);  // bin 2 of 32
     ASSERT_TRUE(view_->ComputeFromFile(state, 1, kWidth));
-    view_->Prepare(kWidth, {64, 0}, 1);
+    view_->Prepare(kWidth, {64, 0}, 1, false, {false, false});
     Bitmap lane(kWidth, 64);
     Canvas canvas(lane);
     view_->DrawLane(canvas, 0, 0, kWidth, 64, 0, false, 0, 0);
@@ -91,6 +92,11 @@ TEST_F(SpectralViewTest, LowFrequenciesAreAtTheBottomOfTheLane) {
     EXPECT_NE(lane.Pixel(100, 63 - 4), lane.Pixel(100, 63 - 60));
     const SpectrumColors colors;
     EXPECT_NE(lane.Pixel(100, 63 - 4), PixelFromOleColor(colors.Normal()[0]));
+    // A selection that appears later gets its picture drawn then, from the same spectra.
+    view_->Prepare(kWidth, {64, 0}, 1, true, {false, false});
+    view_->DrawLane(canvas, 0, 0, kWidth, 64, 0, false, 50, 150);
+    EXPECT_EQ(lane.Pixel(100, 63 - 60), PixelFromOleColor(colors.Selected()[0]));
+    EXPECT_NE(lane.Pixel(100, 63 - 4), PixelFromOleColor(colors.Selected()[0]));
 }
 
 TEST(SpectrumColorsTest, TheIntegerHlsConversion) {
