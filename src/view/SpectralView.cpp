@@ -97,7 +97,8 @@ const std::array<PixelMap, 3>& PixelMaps() {
 
 }  // namespace
 
-// Each bin covers q = 2·height/N rows; within a bin the level slopes towards the next bin's.
+// The 32 bins share the lane's height equally; inside a bin the colour slopes towards the next
+// bin's level, so the picture has no steps between bins.
 // The bins' rows cover every row of the picture, so one of the right size is overwritten whole
 // and kept from frame to frame; rows are written directly, as this runs for every frame of a
 // moving view.
