@@ -1,7 +1,10 @@
 """What the clipboard tests share: a control with a known sound, its samples, and an events
 class that records what the control reports."""
 
+import os
+import shutil
 import struct
+import tempfile
 
 import audioeditor
 
@@ -85,3 +88,26 @@ def pcm16_of(image):
     tag, channels, rate, _, _, bits = fmt
     assert tag == 1, "not PCM"
     return rate, channels, bits, list(struct.unpack("<%dh" % (len(data) // 2), data))
+
+
+class PrivateTmpdir:
+    """Points $TMPDIR at a fresh folder for a test module: working files, clipboard files and
+    the exchange file of a paste go there, so test programs running at the same time never
+    share their fixed names."""
+
+    def __init__(self, prefix):
+        self.prefix = prefix
+        self.dir = None
+        self._saved = None
+
+    def start(self):
+        self._saved = os.environ.get("TMPDIR")
+        self.dir = tempfile.mkdtemp(prefix=self.prefix)
+        os.environ["TMPDIR"] = self.dir
+
+    def stop(self):
+        if self._saved is None:
+            del os.environ["TMPDIR"]
+        else:
+            os.environ["TMPDIR"] = self._saved
+        shutil.rmtree(self.dir, ignore_errors=True)

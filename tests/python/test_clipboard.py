@@ -2,28 +2,19 @@
 PasteFromClipboard and ClearSystemClipboard, through the same exchange files as on a desktop."""
 
 import os
-import shutil
-import tempfile
 import unittest
 
-from clipboard_support import FILEACCESS, RISKY, editor, history_after_put, samples_of, select
+from clipboard_support import FILEACCESS, RISKY, PrivateTmpdir, editor, history_after_put, samples_of, select
 
-# The exchange file of a paste lives in $TMPDIR: the suite gives it a private one.
-_scratch = {}
+_tmpdir = PrivateTmpdir("vesk-clipboard-test-")
 
 
 def setUpModule():
-    _scratch["saved"] = os.environ.get("TMPDIR")
-    _scratch["dir"] = tempfile.mkdtemp(prefix="vesk-clipboard-test-")
-    os.environ["TMPDIR"] = _scratch["dir"]
+    _tmpdir.start()
 
 
 def tearDownModule():
-    if _scratch["saved"] is None:
-        del os.environ["TMPDIR"]
-    else:
-        os.environ["TMPDIR"] = _scratch["saved"]
-    shutil.rmtree(_scratch["dir"], ignore_errors=True)
+    _tmpdir.stop()
 
 
 SOUND = list(range(-500, 500, 7)) + RISKY * 4 + list(range(100))
@@ -80,7 +71,7 @@ class InProcessClipboardTest(unittest.TestCase):
         select(self.source, 0, 10)
         self.source.Copy()  # the default clipboard file holds the first ten samples
         moved = self.editor(8000, 1, SOUND)
-        moved.TempFileName = os.path.join(_scratch["dir"], "moved.wav")
+        moved.TempFileName = os.path.join(_tmpdir.dir, "moved.wav")
         select(moved, 20, 30)
         moved.CopyToClipboard()
         target = self.editor(8000, 1)
@@ -90,11 +81,11 @@ class InProcessClipboardTest(unittest.TestCase):
     def test_an_internal_clipboard_that_is_not_ours_is_reported_and_not_offered(self):
         select(self.source, 0, 10)
         self.source.CopyToClipboard()
-        victim = os.path.join(_scratch["dir"], "victim.wav")
+        victim = os.path.join(_tmpdir.dir, "victim.wav")
         with open(victim, "wb") as f:
             f.write(b"not yours")
         planted = self.editor(8000, 1, SOUND)
-        planted.TempFileName = os.path.join(_scratch["dir"], "planted.wav")
+        planted.TempFileName = os.path.join(_tmpdir.dir, "planted.wav")
         os.symlink(victim, planted.TempFileName)
         select(planted, 20, 30)
         planted.CopyToClipboard()
@@ -108,10 +99,10 @@ class InProcessClipboardTest(unittest.TestCase):
     def test_a_link_planted_at_the_exchange_file_name_is_refused(self):
         select(self.source, 0, 10)
         self.source.CopyToClipboard()
-        victim = os.path.join(_scratch["dir"], "victim.txt")
+        victim = os.path.join(_tmpdir.dir, "victim.txt")
         with open(victim, "w") as f:
             f.write("not yours")
-        exchange = os.path.join(_scratch["dir"], "VeskClipBoardWindow.wav")
+        exchange = os.path.join(_tmpdir.dir, "VeskClipBoardWindow.wav")
         os.symlink(victim, exchange)
         try:
             target = self.editor(8000, 1, [5, 6, 7])

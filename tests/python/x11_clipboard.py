@@ -14,7 +14,7 @@ import time
 import unittest
 
 import audioeditor
-from clipboard_support import RISKY, editor, history_after_put, pcm16_of, samples_of, select, wav_image
+from clipboard_support import RISKY, PrivateTmpdir, editor, history_after_put, pcm16_of, samples_of, select, wav_image
 
 XCLIP = ["xclip", "-selection", "clipboard"]
 # The other programs run as they would on a desktop, without the sanitizer runtime the module's
@@ -66,28 +66,20 @@ def decoded_by_sox(path, rate, channels):
     return list(struct.unpack("<%dh" % (len(raw) // 2), raw))
 
 
-# Working files, clipboard files and the exchange file of a paste go to a private $TMPDIR, so
-# that test programs running at the same time never share their fixed names.
-_scratch = {}
+_tmpdir = PrivateTmpdir("vesk-x11-clipboard-test-")
 
 
 def setUpModule():
-    _scratch["saved"] = os.environ.get("TMPDIR")
-    _scratch["dir"] = tempfile.mkdtemp(prefix="vesk-x11-clipboard-test-")
-    os.environ["TMPDIR"] = _scratch["dir"]
+    _tmpdir.start()
 
 
 def tearDownModule():
-    if _scratch["saved"] is None:
-        del os.environ["TMPDIR"]
-    else:
-        os.environ["TMPDIR"] = _scratch["saved"]
-    shutil.rmtree(_scratch["dir"], ignore_errors=True)
+    _tmpdir.stop()
 
 
 class X11ClipboardTest(unittest.TestCase):
     def setUp(self):
-        self.dir = tempfile.mkdtemp(prefix="offered-", dir=_scratch["dir"])
+        self.dir = tempfile.mkdtemp(prefix="offered-", dir=_tmpdir.dir)
         self.editors = []
         self.programs = []
 
