@@ -23,6 +23,8 @@ public:
     // The levels of channel `channel` of `frames` (interleaved 16-bit samples of `channels`
     // channels); frames missing at the end count as silence.
     void Analyze(std::span<const int16_t> frames, int channels, int channel, Levels& levels);
+    // 10·log10(power) truncated towards zero, −20 for no power.
+    static int32_t Level(double power);
 
 private:
     std::array<float, kSize> window_;

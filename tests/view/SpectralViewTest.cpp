@@ -99,6 +99,26 @@ TEST_F(SpectralViewTest, LowFrequenciesAreAtTheBottomOfTheLane) {
     EXPECT_NE(lane.Pixel(100, 63 - 4), PixelFromOleColor(colors.Selected()[0]));
 }
 
+// Levels come from a table of thresholds instead of a logarithm per bin; they must be what the
+// logarithm gives, across the table's edges and below 0 dB.
+TEST(SpectrumAnalyzerTest, LevelsAreDecibelsTruncatedTowardsZero) {
+    const auto byLogarithm = [](double power) { return static_cast<int32_t>(10 * std::log10(power)); };
+    EXPECT_EQ(SpectrumAnalyzer::Level(0.0), -20);
+    for (double power = 1e-40; power < 1e40; power *= 1.0007) {
+        ASSERT_EQ(SpectrumAnalyzer::Level(power), byLogarithm(power)) << power;
+    }
+    // Around a power of ten the logarithm's own rounding may land on the whole level from either
+    // side; the levels are those of the exact decibels, truncated.
+    for (int decade = -29; decade <= 22; ++decade) {  // 10^23 lies halfway between two doubles
+        const double power = std::pow(10.0, decade);
+        EXPECT_EQ(SpectrumAnalyzer::Level(power), 10 * decade) << power;
+        EXPECT_EQ(SpectrumAnalyzer::Level(std::nextafter(power, 0.0)), 10 * decade - (decade > 0 ? 1 : 0)) << power;
+        EXPECT_EQ(SpectrumAnalyzer::Level(std::nextafter(power, 1e300)), 10 * decade + (decade < 0 ? 1 : 0)) << power;
+    }
+    EXPECT_EQ(SpectrumAnalyzer::Level(0.5), -3);  // −3.01 dB
+    EXPECT_EQ(SpectrumAnalyzer::Level(2.0), 3);
+}
+
 TEST(SpectrumColorsTest, TheIntegerHlsConversion) {
     EXPECT_EQ(SpectrumColors::FromHls(0, 70, 0), 0x7F7F7Fu);   // grey: 70 × 255 / 140
     EXPECT_EQ(SpectrumColors::FromHls(0, 140, 140), 0xFFFFFFu);
