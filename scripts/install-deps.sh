@@ -18,6 +18,7 @@ packages=(
   libsdl2-dev libasound2-dev pulseaudio
   lame
   xvfb xclip xdotool x11-utils libxcb1-dev
+  liburing-dev
   libgtkmm-4.0-dev
   clang libclang-rt-14-dev
 )

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "document/WaveHeaderCheck.h"
 
@@ -76,6 +77,20 @@ int32_t WaveFile::Read(void* buffer, uint32_t byteCount) {
     const int32_t got = file_.Read(buffer, count);
     if (got > 0) position_ += static_cast<uint32_t>(got);
     return got;
+}
+
+bool WaveFile::ReadPieces(std::span<FilePiece> pieces) {
+    if (mode_ == WaveMode::Closed) return false;
+    // The pieces go to the file layer as file offsets and come back as the caller gave them.
+    std::vector<FilePiece> inFile(pieces.begin(), pieces.end());
+    for (FilePiece& piece : inFile) {
+        const int64_t room = piece.offset < 0 ? 0 : std::max<int64_t>(int64_t{dataSize_} - piece.offset, 0);
+        piece.length = static_cast<int32_t>(std::min<int64_t>(piece.length, room));
+        piece.offset += dataStart_;
+    }
+    if (!file_.ReadPieces(inFile)) return false;
+    for (size_t i = 0; i < pieces.size(); ++i) pieces[i].got = inFile[i].got;
+    return true;
 }
 
 bool WaveFile::Write(const void* buffer, uint32_t byteCount) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "document/DocumentLimits.h"
@@ -37,6 +38,9 @@ public:
     // Reads up to byteCount bytes at the current point, never past DataSize(). Returns the bytes
     // read (0 at the end), or -1 on an I/O error (Position() is then unchanged).
     int32_t Read(void* buffer, uint32_t byteCount);
+    // Reads pieces at scattered payload offsets together, never past DataSize() (a piece's `got`
+    // says what it holds); the point does not move. False on an I/O error.
+    bool ReadPieces(std::span<FilePiece> pieces);
     // Writes the bytes at the current point and hands them to the OS at once; grows DataSize()
     // when the point passes it. False when not all was written or the flush failed, in the modes
     // Closed and Read, and when the data would pass kMaxDataBytes (then LimitReached()).

@@ -136,6 +136,23 @@ TEST_F(WaveFileTest, ReadStopsAtTheEndOfTheData) {
     EXPECT_EQ(wave_.Position(), 100u);
 }
 
+TEST_F(WaveFileTest, PiecesAreReadAtPayloadOffsetsAndStopAtTheEndOfTheData) {
+    // The data is followed by another chunk, whose bytes no piece may show.
+    Save(WaveForm({Fmt(1, 16), Chunk("data", {0, 1, 2, 3, 4, 5, 6, 7}), Chunk("LIST", {9, 9, 9, 9})}));
+    ASSERT_TRUE(wave_.Open(path_, WaveMode::Read));
+    wave_.Seek(2);
+    Bytes a(3), b(4), c(2);
+    std::vector<FilePiece> pieces{{5, a.data(), 3}, {6, b.data(), 4}, {8, c.data(), 2}};
+    ASSERT_TRUE(wave_.ReadPieces(pieces));
+    EXPECT_EQ(a, (Bytes{5, 6, 7}));
+    EXPECT_EQ(pieces[1].got, 2);
+    EXPECT_EQ(b, (Bytes{6, 7, 0, 0}));
+    EXPECT_EQ(pieces[2].got, 0);
+    EXPECT_EQ(pieces[1].offset, 6);  // the caller's pieces are as they were
+    EXPECT_EQ(pieces[1].length, 4);
+    EXPECT_EQ(wave_.Position(), 2u);  // the point stays
+}
+
 TEST_F(WaveFileTest, SeekMovesWithinThePayload) {
     MakeRamp(100);
     ASSERT_TRUE(wave_.Open(path_, WaveMode::Read));

@@ -137,6 +137,23 @@ int32_t BufferedFile::Read(void* buffer, int32_t byteCount) {
     return got;
 }
 
+bool BufferedFile::ReadPieces(std::span<FilePiece> pieces) {
+    if (!IsOpen() || !Flush()) return false;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (const auto fault = IoFaults::Next(IoOp::Read)) {
+            Fail(IoFaults::ErrnoOf(*fault));
+            readFailed_ = true;
+            return false;
+        }
+    }
+    if (!vesk::ReadPieces(fd_, pieces)) {
+        Fail(errno);
+        readFailed_ = true;
+        return false;
+    }
+    return true;
+}
+
 int32_t BufferedFile::Write(const void* buffer, int32_t byteCount) {
     if (!IsOpen() || byteCount < 0) return -1;
     const auto* bytes = static_cast<const uint8_t*>(buffer);

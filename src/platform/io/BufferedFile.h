@@ -10,7 +10,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+
+#include "platform/io/PieceReads.h"
 
 namespace vesk {
 
@@ -45,6 +48,9 @@ public:
 
     // Bytes read (fewer at the end of the file, 0 there), or −1 on an I/O error.
     int32_t Read(void* buffer, int32_t byteCount);
+    // Reads pieces at scattered file offsets together (see PieceReads.h), past the buffer and
+    // without moving the position; false on an I/O error. Each piece counts as a read.
+    bool ReadPieces(std::span<FilePiece> pieces);
     // Bytes written: all of them, fewer when the disk filled up on the way (what fit is in the
     // file), or −1 on an I/O error.
     int32_t Write(const void* buffer, int32_t byteCount);
