@@ -1,13 +1,14 @@
 // The audio components alone, through SDL's disk driver writing to /dev/null at its real-time
 // pace (one device buffer per buffer duration), fed as the control feeds them:
 //   - CPU time of the process per second of sound while playing 30 s of 44.1 kHz stereo,
-//     with and without the pumping thread (which stands in for the host's message loop);
+//     with and without the pumping thread (which stands in for the host's message loop: it
+//     sleeps until a message is posted, as a GUI loop does);
 //   - the spread of the intervals between position notifications at TimerInterval 50 ms, as
 //     they reach the pumping thread;
 //   - the delay from StartPlayback to the first samples in the device's callback;
 //   - the whole control playing a 30 s document to the end: CPU of the process (the control's
 //     thread reading the working file block by block and handling the notifications, the
-//     component's threads and the benchmark's 1 ms pumping loop, which is also measured idle),
+//     component's threads and the benchmark's message loop, which is also measured idle),
 //     and the time Play takes until the first blocks are in the device queue.
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -15,7 +16,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <numeric>
 #include <thread>
 #include <vector>
@@ -80,6 +83,39 @@ double CpuSeconds(int who) {
 
 void Pump() { MessageQueue::ForCurrentThread().PumpWaitingMessages(); }
 
+// The benchmark's stand-in for a host's message loop: pumps, then sleeps until the next message
+// is posted to the thread (or 100 ms pass), until `done`.
+class WakingLoop {
+public:
+    WakingLoop() {
+        MessageQueue::ForCurrentThread().SetWakeUp([this] {
+            {
+                std::lock_guard lock(mutex_);
+                posted_ = true;
+            }
+            woken_.notify_one();
+        });
+    }
+    ~WakingLoop() { MessageQueue::ForCurrentThread().SetWakeUp({}); }
+    WakingLoop(const WakingLoop&) = delete;
+    WakingLoop& operator=(const WakingLoop&) = delete;
+
+    template <class Done>
+    void RunUntil(Done done) {
+        while (!done()) {
+            Pump();
+            std::unique_lock lock(mutex_);
+            woken_.wait_for(lock, std::chrono::milliseconds(100), [this] { return posted_; });
+            posted_ = false;
+        }
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable woken_;
+    bool posted_ = false;
+};
+
 void MeasureStartDelay() {
     std::vector<double> delays;
     for (int run = 0; run < 20; ++run) {
@@ -112,13 +148,13 @@ void MeasurePlayback(int seconds) {
     player->StartPlayback();
     int queued = 0;
     for (; queued < kBlocksAhead; ++queued) player->QueueBlock(Block(queued).get());
-    while (!sink->ended) {
-        Pump();
+    WakingLoop loop;
+    loop.RunUntil([&] {
         for (; queued < std::min(blocks, kBlocksAhead + sink->blocksDone); ++queued) {
             player->QueueBlock(Block(queued).get());
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+        return sink->ended;
+    });
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double process = CpuSeconds(RUSAGE_SELF) - processBefore;
     const double pump = CpuSeconds(RUSAGE_THREAD) - pumpBefore;
@@ -141,15 +177,6 @@ void MeasurePlayback(int seconds) {
                 gaps[gaps.size() * 95 / 100], gaps.back());
 }
 
-// The benchmark's stand-in for a host's message loop: pump, then sleep 1 ms, until `done`.
-template <class Done>
-void PumpUntil(Done done) {
-    while (!done()) {
-        Pump();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-}
-
 void MeasureControlPlayback(int seconds) {
     bench::Scratch scratch;
     ComPtr<AudioEditor> control = bench::MakeControl(scratch.Dir());
@@ -163,14 +190,15 @@ void MeasureControlPlayback(int seconds) {
     const int idleSeconds = 3;
     const double idleBefore = CpuSeconds(RUSAGE_SELF);
     const Clock::time_point idleEnd = Clock::now() + std::chrono::seconds(idleSeconds);
-    PumpUntil([&] { return Clock::now() >= idleEnd; });
+    WakingLoop loop;
+    loop.RunUntil([&] { return Clock::now() >= idleEnd; });
     const double loopPerSecond = (CpuSeconds(RUSAGE_SELF) - idleBefore) / idleSeconds;
 
     const double before = CpuSeconds(RUSAGE_SELF);
     const Clock::time_point start = Clock::now();
     control->Play(2);  // to the end of the sound
     const double playCall = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    PumpUntil([&] {
+    loop.RunUntil([&] {
         int16_t status = 0;
         control->get_Status(&status);
         return status == 0;
@@ -178,7 +206,7 @@ void MeasureControlPlayback(int seconds) {
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double process = (CpuSeconds(RUSAGE_SELF) - before) / wall;
     std::printf("the control playing %d s of 44.1 kHz stereo to the end in %.1f s: CPU of the process %.3f %% of a "
-                "core, of which the idle pumping loop takes %.3f %%; Play returns with the first blocks queued after "
+                "core, of which the idle message loop takes %.3f %%; Play returns with the first blocks queued after "
                 "%.2f ms\n",
                 seconds, wall, 100 * process, 100 * loopPerSecond, playCall);
 }
