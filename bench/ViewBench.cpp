@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include <unistd.h>
+
 #include "BenchSupport.h"
 
 using namespace vesk;
@@ -78,6 +80,8 @@ void SpectralFrame(const Scratch& scratch) {
     auto control = MakeControl(scratch.Dir());
     control->New(44100, 2);
     PushTestSignal(*control, 10 * 60);
+    // The file is handed to the disk first, so that its writeback does not land inside the frames.
+    ::sync();
     HeadlessSite site(1000, 300);
     control->InPlaceActivate(&site);
     control->Paint(*site.Window(), ClientRect{0, 0, 1000, 300});

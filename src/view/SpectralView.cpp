@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "document/WaveFile.h"
 
@@ -23,28 +24,58 @@ int64_t SpectralView::ColumnStart(int32_t column, int64_t length, int32_t width,
     return p / unit * unit;
 }
 
-void SpectralView::AnalyzeColumn(std::span<const int16_t> frames, int32_t channels, int32_t column) {
+void SpectralView::AnalyzeColumn(SpectrumAnalyzer& analyzer, std::span<const int16_t> frames, int32_t channels,
+                                 int32_t column) {
     for (int channel = 0; channel < channels; ++channel) {
-        analyzer_.Analyze(frames, channels, channel, levels_[channel][column]);
+        analyzer.Analyze(frames, channels, channel, levels_[channel][column]);
     }
 }
 
+// Columns are independent, so a wide view is analysed in two halves at once where the machine
+// has a second core: the analysis is most of a frame.
+template <class Analyze>
+void SpectralView::AnalyzeColumns(int32_t count, Analyze analyze) {
+    constexpr int32_t kColumnsWorthAThread = 256;
+    if (count < kColumnsWorthAThread || std::thread::hardware_concurrency() < 2) {
+        analyze(analyzers_[0], 0, count);
+        return;
+    }
+    const int32_t half = count / 2;
+    std::thread second([&] { analyze(analyzers_[1], half, count); });
+    analyze(analyzers_[0], 0, half);
+    second.join();
+}
+
+// The windows of all columns are read in one batch: a view zoomed out has them far apart, and
+// one read each would cost a system call per column.
 bool SpectralView::ComputeFromFile(const DocState& state, int32_t channels, int32_t width) {
-    WaveFile file;
-    if (!file.Open(state.filePath, WaveMode::Read)) return false;
     const int32_t level = state.zoomLevel;
     const int64_t start = state.startView[level];
     const int64_t end = state.endView[level];
     const int64_t length = end != start ? end - start + 2 * channels : 0;
-    width = std::min(width, kMaxColumns);
-    std::vector<int16_t> frames(static_cast<size_t>(kSize) * channels);
-    for (int32_t c = 0; length > 0 && c < width; ++c) {
-        std::fill(frames.begin(), frames.end(), 0);
-        file.Seek(static_cast<uint32_t>(ColumnStart(c, length, width, start, 2 * channels, channels)));
-        if (file.Read(frames.data(), static_cast<uint32_t>(frames.size() * 2)) < 1) break;
-        AnalyzeColumn(frames, channels, c);
+    width = length > 0 ? std::min(width, kMaxColumns) : 0;
+    const size_t windowSamples = static_cast<size_t>(kSize) * channels;
+    windows_.assign(windowSamples * width, 0);
+    pieces_.resize(width);
+    for (int32_t c = 0; c < width; ++c) {
+        pieces_[c] = FilePiece{ColumnStart(c, length, width, start, 2 * channels, channels),
+                               reinterpret_cast<uint8_t*>(windows_.data() + windowSamples * c),
+                               static_cast<int32_t>(windowSamples * 2), 0};
     }
+    WaveFile file;
+    if (!file.Open(state.filePath, WaveMode::Read)) return false;
+    const bool read = file.ReadPieces(pieces_);
     file.Close();
+    if (!read) return false;
+    // Columns past the end of the file keep what they showed.
+    int32_t count = 0;
+    while (count < width && pieces_[count].got > 0) ++count;
+    const std::span<const int16_t> windows(windows_);
+    AnalyzeColumns(count, [&](SpectrumAnalyzer& analyzer, int32_t first, int32_t last) {
+        for (int32_t c = first; c < last; ++c) {
+            AnalyzeColumn(analyzer, windows.subspan(windowSamples * c, windowSamples), channels, c);
+        }
+    });
     stale_ = true;
     return true;
 }
@@ -52,11 +83,12 @@ bool SpectralView::ComputeFromFile(const DocState& state, int32_t channels, int3
 void SpectralView::ComputeFromBlock(std::span<const int16_t> samples, int32_t channels, int32_t width) {
     width = std::min(width, kMaxColumns);
     const auto length = static_cast<int64_t>(samples.size());
-    for (int32_t c = 0; c < width; ++c) {
-        const auto first = static_cast<size_t>(ColumnStart(c, length, width, 0, channels, channels));
-        if (first >= samples.size()) break;
-        AnalyzeColumn(samples.subspan(first), channels, c);
-    }
+    const auto first = [&](int32_t c) { return static_cast<size_t>(ColumnStart(c, length, width, 0, channels, channels)); };
+    int32_t count = 0;
+    while (count < width && first(count) < samples.size()) ++count;
+    AnalyzeColumns(count, [&](SpectrumAnalyzer& analyzer, int32_t from, int32_t to) {
+        for (int32_t c = from; c < to; ++c) AnalyzeColumn(analyzer, samples.subspan(first(c)), channels, c);
+    });
     stale_ = true;
 }
 

@@ -12,6 +12,7 @@
 #include "document/DocState.h"
 #include "platform/drawing/Bitmap.h"
 #include "platform/drawing/Canvas.h"
+#include "platform/io/PieceReads.h"
 #include "view/SpectrumAnalyzer.h"
 #include "view/SpectrumColors.h"
 
@@ -48,10 +49,15 @@ private:
     // Lengths and positions are bytes in a file, sample values in a block.
     static int64_t ColumnStart(int32_t column, int64_t length, int32_t width, int64_t origin, int32_t unit,
                                int32_t channels);
-    void AnalyzeColumn(std::span<const int16_t> frames, int32_t channels, int32_t column);
+    void AnalyzeColumn(SpectrumAnalyzer& analyzer, std::span<const int16_t> frames, int32_t channels, int32_t column);
+    // Calls analyze(analyzer, first, last) over column ranges that together make [0, count).
+    template <class Analyze>
+    void AnalyzeColumns(int32_t count, Analyze analyze);
     void Render(int channel, int variant, int32_t height);
 
-    SpectrumAnalyzer analyzer_;
+    std::array<SpectrumAnalyzer, 2> analyzers_;  // one per thread of the analysis
+    std::vector<int16_t> windows_;  // every column's samples, read together
+    std::vector<FilePiece> pieces_;
     std::array<std::array<Column, kMaxColumns>, 2> levels_{};
     std::array<std::array<Bitmap, 3>, 2> pictures_;
     std::array<std::array<bool, 3>, 2> rendered_{};  // pictures_ shows the current spectra

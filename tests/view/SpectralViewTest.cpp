@@ -52,17 +52,20 @@ protected:
 };
 
 TEST_F(SpectralViewTest, AToneAtAQuarterOfTheRateLightsBinSixteenInEveryColumn) {
-    const DocState state = Document(Tone(kRate, kRate / 4.0, 2), 2);
-    ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
-    for (int32_t c = 0; c < kWidth; ++c) {
-        ASSERT_EQ(LoudestBin(*view_, 0, c), 16) << c;
-        ASSERT_EQ(view_->Level(1, c, 16), -20) << c;  // the right channel is silent
+    // Both widths: a narrow view is analysed on one thread, a wide one in two halves.
+    for (const int32_t width : {kWidth, 1000}) {
+        const DocState state = Document(Tone(kRate, kRate / 4.0, 2), 2);
+        ASSERT_TRUE(view_->ComputeFromFile(state, 2, width));
+        for (int32_t c = 0; c < width; ++c) {
+            ASSERT_EQ(LoudestBin(*view_, 0, c), 16) << c;
+            ASSERT_EQ(view_->Level(1, c, 16), -20) << c;  // the right channel is silent
+        }
+        // The same from a captured block.
+        auto block = std::make_unique<SpectralView>();
+        const std::vector<int16_t> samples = Tone(4000, kRate / 8.0);
+        block->ComputeFromBlock(samples, 1, width);
+        for (int32_t c = 0; c < width; ++c) ASSERT_EQ(LoudestBin(*block, 0, c), 8) << c;
     }
-    // The same from a captured block.
-    auto block = std::make_unique<SpectralView>();
-    const std::vector<int16_t> samples = Tone(4000, kRate / 8.0);
-    block->ComputeFromBlock(samples, 1, kWidth);
-    for (int32_t c = 0; c < kWidth; ++c) ASSERT_EQ(LoudestBin(*block, 0, c), 8) << c;
 }
 
 TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
