@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/automation/SafeArray.h"
 #include "platform/automation/Variant.h"
 
@@ -51,6 +53,28 @@ TEST(SafeArray, RedimKeepsValuesAndZeroesNewElements) {
     SafeArrayGetLBound(a.get(), 1, &lower);
     EXPECT_EQ(lower, 5);
     EXPECT_EQ(a.shorts()[0], 7);
+}
+
+// Arrays of several megabytes get storage of their own (laid out for huge pages); it must be
+// zeroed to the last element and keep its values when redimensioned across that size.
+TEST(SafeArray, LargeArraysAreZeroedAndRedimensionedLikeSmallOnes) {
+    const uint32_t large = (9u << 20) / 2 + 3;  // past 8 MiB, not a whole number of pages
+    SafeArrayPtr a(SafeArrayCreateVector(VT_I2, 0, large));
+    ASSERT_TRUE(a.get());
+    const auto zero = [](int16_t v) { return v == 0; };
+    ASSERT_TRUE(std::all_of(a.shorts().begin(), a.shorts().end(), zero));
+    for (uint32_t i = 0; i < large; i += 4099) a.shorts()[i] = static_cast<int16_t>(i);
+    a.shorts()[large - 1] = -1;
+    SAFEARRAYBOUND bigger{large + 1000, 0};
+    ASSERT_EQ(SafeArrayRedim(a.get(), &bigger), S_OK);
+    EXPECT_EQ(a.shorts()[large - 1], -1);
+    EXPECT_TRUE(std::all_of(a.shorts().begin() + large, a.shorts().end(), zero));
+    SAFEARRAYBOUND small{5000, 0};
+    ASSERT_EQ(SafeArrayRedim(a.get(), &small), S_OK);
+    EXPECT_EQ(a.shorts()[4099], 4099);
+    SafeArrayPtr copy;
+    ASSERT_EQ(SafeArrayCopy(a.get(), copy.put()), S_OK);
+    EXPECT_EQ(copy.shorts()[4099], 4099);
 }
 
 TEST(SafeArray, LockedArrayRefusesRedimAndDestroy) {
