@@ -31,11 +31,13 @@ size_t Interpolate(size_t n, double inPeriod, double outPeriod, size_t count, Sa
 
 }  // namespace
 
-std::vector<int16_t> FormatConversion::ConvertChannels(std::span<const int16_t> in, int32_t fromChannels,
-                                                       int32_t toChannels) {
-    if (fromChannels == toChannels) return {in.begin(), in.end()};
-    std::vector<int16_t> out;
-    if (fromChannels == 1 && toChannels == 2) {
+std::span<const int16_t> FormatConversion::ConvertChannels(std::span<const int16_t> in, int32_t fromChannels,
+                                                           int32_t toChannels) {
+    std::vector<int16_t>& out = converted_;
+    out.clear();
+    if (fromChannels == toChannels) {
+        out.assign(in.begin(), in.end());
+    } else if (fromChannels == 1 && toChannels == 2) {
         out.resize(in.size() * 2);
         for (size_t i = 0; i < in.size(); ++i) out[2 * i] = out[2 * i + 1] = in[i];
     } else if (fromChannels == 2 && toChannels == 1) {
@@ -45,13 +47,14 @@ std::vector<int16_t> FormatConversion::ConvertChannels(std::span<const int16_t> 
     return out;
 }
 
-std::vector<int16_t> FormatConversion::Resample(std::span<const int16_t> in, int32_t fromHz, int32_t toHz) {
+void FormatConversion::Resample(std::span<const int16_t> in, int32_t fromHz, int32_t toHz, std::vector<int16_t>& out) {
+    out.clear();
     const size_t n = in.size();
-    if (n == 0 || fromHz <= 0 || toHz <= 0) return {};
+    if (n == 0 || fromHz <= 0 || toHz <= 0) return;
     const double inPeriod = 1.0 / fromHz;
     const double outPeriod = 1.0 / toHz;
     const auto m = static_cast<size_t>(static_cast<double>(n) * inPeriod / outPeriod);
-    std::vector<int16_t> out(m);
+    out.resize(m);
     const size_t forward = Interpolate(n, inPeriod, outPeriod, m, [&](size_t i) { return in[i]; }, out.data());
 
     int16_t tail[kBlendSamples];
@@ -69,20 +72,23 @@ std::vector<int16_t> FormatConversion::Resample(std::span<const int16_t> in, int
         int16_t& value = out[m - 1 - k];
         value = static_cast<int16_t>(value * w + tail[k] * (1.0 - w));
     }
-    return out;
 }
 
-std::vector<int16_t> FormatConversion::ResampleBlock(std::span<const int16_t> in, int32_t channels, int32_t fromHz,
-                                                     int32_t toHz) {
-    if (channels != 2) return Resample(in, fromHz, toHz);
-    std::vector<int16_t> left(in.size() / 2), right(in.size() / 2);
-    SplitStereo(in, left, right, 0);
-    const std::vector<int16_t> newLeft = Resample(left, fromHz, toHz);
-    const std::vector<int16_t> newRight = Resample(right, fromHz, toHz);
+std::span<const int16_t> FormatConversion::ResampleBlock(std::span<const int16_t> in, int32_t channels, int32_t fromHz,
+                                                         int32_t toHz) {
+    if (channels != 2) {
+        Resample(in, fromHz, toHz, resampled_);
+        return resampled_;
+    }
+    left_.resize(in.size() / 2);
+    right_.resize(in.size() / 2);
+    SplitStereo(in, left_, right_, 0);
+    Resample(left_, fromHz, toHz, newLeft_);
+    Resample(right_, fromHz, toHz, newRight_);
     // The right sequence's length decides the frame count.
-    std::vector<int16_t> out(newRight.size() * 2);
-    MergeStereo(out, newLeft, newRight, 0);
-    return out;
+    resampled_.resize(newRight_.size() * 2);
+    MergeStereo(resampled_, newLeft_, newRight_, 0);
+    return resampled_;
 }
 
 }  // namespace vesk

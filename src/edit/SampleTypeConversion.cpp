@@ -34,6 +34,7 @@ void SampleTypeConversion::Convert(int32_t frequency, int32_t channels) {
     document_.SetStatus(Status::ConvertSampleType);
     converted = converted && Stream(input, output, frequency, channels);
     block_ = {};
+    conversion_ = {};
     if (converted && document_.IsIdle()) {
         // Cancelled: the output is dropped and the document stays as it was.
         input.Close();
@@ -64,16 +65,8 @@ bool SampleTypeConversion::Stream(WaveFile& input, WaveFile& output, int32_t fre
         if (got < 0) return false;
         if (got == 0) break;
         std::span<const int16_t> samples(block_.data(), static_cast<size_t>(got) / 2);
-        std::vector<int16_t> converted;
-        if (channels != oldChannels) {
-            converted = FormatConversion::ConvertChannels(samples, oldChannels, channels);
-            samples = converted;
-        }
-        std::vector<int16_t> resampled;
-        if (frequency != oldFrequency) {
-            resampled = FormatConversion::ResampleBlock(samples, channels, oldFrequency, frequency);
-            samples = resampled;
-        }
+        if (channels != oldChannels) samples = conversion_.ConvertChannels(samples, oldChannels, channels);
+        if (frequency != oldFrequency) samples = conversion_.ResampleBlock(samples, channels, oldFrequency, frequency);
         if (!samples.empty() && !output.Write(samples.data(), static_cast<uint32_t>(samples.size_bytes()))) {
             return false;
         }

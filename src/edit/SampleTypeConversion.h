@@ -11,12 +11,12 @@
 #include "document/WaveFile.h"
 #include "document/Document.h"
 #include "edit/EffectProgress.h"
+#include "edit/FormatConversion.h"
 
 namespace vesk {
 
 class SampleTypeConversion {
 public:
-
     // document and progress outlive the conversion.
     SampleTypeConversion(Document& document, EffectProgress& progress) : document_(document), progress_(progress) {}
 
@@ -35,6 +35,7 @@ private:
     Document& document_;
     EffectProgress& progress_;
     std::vector<int16_t> block_;
+    FormatConversion conversion_;  // its buffers, like block_, live for one conversion
 };
 
 }  // namespace vesk

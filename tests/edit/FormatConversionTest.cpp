@@ -1,4 +1,4 @@
-// Channel conversion and resampling as pure functions, and the whole conversion on a fake host.
+// Channel conversion and resampling of one block, and the whole conversion on a fake host.
 #include <gtest/gtest.h>
 
 #include "EditTestDocument.h"
@@ -8,29 +8,40 @@
 namespace vesk::test {
 namespace {
 
+using Samples = std::vector<int16_t>;
+
+Samples Copy(std::span<const int16_t> samples) { return {samples.begin(), samples.end()}; }
+
+Samples Resampled(std::span<const int16_t> in, int32_t fromHz, int32_t toHz) {
+    Samples out{1, 2, 3};  // whatever was there before goes
+    FormatConversion::Resample(in, fromHz, toHz, out);
+    return out;
+}
+
 TEST(FormatConversionTest, StereoToMonoTruncatesTowardZero) {
-    const std::vector<int16_t> in{-3, -4, 3, 4, 1};
-    EXPECT_EQ(FormatConversion::ConvertChannels(in, 2, 1), (std::vector<int16_t>{-3, 3}));
-    EXPECT_EQ(FormatConversion::ConvertChannels(std::vector<int16_t>{5, -6}, 1, 2),
-              (std::vector<int16_t>{5, 5, -6, -6}));
-    EXPECT_TRUE(FormatConversion::ConvertChannels(in, 2, 3).empty());
+    FormatConversion conversion;
+    const Samples in{-3, -4, 3, 4, 1};
+    EXPECT_EQ(Copy(conversion.ConvertChannels(in, 2, 1)), (Samples{-3, 3}));
+    EXPECT_EQ(Copy(conversion.ConvertChannels(Samples{5, -6}, 1, 2)), (Samples{5, 5, -6, -6}));
+    EXPECT_TRUE(conversion.ConvertChannels(in, 2, 3).empty());
+    EXPECT_EQ(Copy(conversion.ConvertChannels(in, 2, 2)), in);
 }
 
 TEST(FormatConversionTest, FullSecondsGiveExactlyTheNewRate) {
     for (int32_t from : {8000, 11025, 22050, 44100, 48000}) {
         for (int32_t to : {8000, 11025, 22050, 44100, 48000}) {
-            const std::vector<int16_t> second(from, 100);
-            EXPECT_EQ(FormatConversion::Resample(second, from, to).size(), static_cast<size_t>(to)) << from << " " << to;
+            const Samples second(from, 100);
+            EXPECT_EQ(Resampled(second, from, to).size(), static_cast<size_t>(to)) << from << " " << to;
         }
     }
-    const std::vector<int16_t> partial(1234, 0);
-    EXPECT_EQ(FormatConversion::Resample(partial, 8000, 44100).size(), static_cast<size_t>(1234 * 44100 / 8000));
+    const Samples partial(1234, 0);
+    EXPECT_EQ(Resampled(partial, 8000, 44100).size(), static_cast<size_t>(1234 * 44100 / 8000));
 }
 
 TEST(FormatConversionTest, InterpolatesAndEndsOnTheLastInputSample) {
     std::vector<int16_t> ramp(200);
     for (size_t i = 0; i < ramp.size(); ++i) ramp[i] = static_cast<int16_t>(i * 10);
-    const auto up = FormatConversion::Resample(ramp, 100, 200);
+    const Samples up = Resampled(ramp, 100, 200);
     ASSERT_EQ(up.size(), 400u);
     EXPECT_EQ(up[0], 0);
     EXPECT_EQ(up[3], 15);  // halfway between 10 and 20
@@ -40,8 +51,10 @@ TEST(FormatConversionTest, InterpolatesAndEndsOnTheLastInputSample) {
 }
 
 TEST(FormatConversionTest, StereoChannelsAreResampledApart) {
-    const std::vector<int16_t> in{10, -10, 20, -20, 30, -30, 40, -40};
-    const auto out = FormatConversion::ResampleBlock(in, 2, 4, 2);
+    const Samples in{10, -10, 20, -20, 30, -30, 40, -40};
+    FormatConversion conversion;
+    conversion.ResampleBlock(Samples(16, 7), 2, 4, 2);  // a longer block before leaves nothing behind
+    const Samples out = Copy(conversion.ResampleBlock(in, 2, 4, 2));
     ASSERT_EQ(out.size(), 4u);
     EXPECT_GT(out[0], 0);
     EXPECT_LT(out[1], 0);
