@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <memory>
 
 namespace vesk {
 
@@ -63,18 +62,14 @@ bool PieceRing::ReadBatch(int fd, std::span<FilePiece> pieces) {
                            static_cast<uint64_t>(pieces[i].offset));
         io_uring_sqe_set_data64(sqe, i);
     }
-    // One call submits the batch and waits for all of it; cached pages are read within it.
-    size_t submitted = 0;
-    while (submitted < pieces.size()) {
-        const int n = io_uring_submit_and_wait(&ring_, static_cast<unsigned>(pieces.size() - submitted));
-        if (n == -EINTR) continue;
-        if (n <= 0) {
-            // The ring is in an unknown state: later pieces go one at a time.
-            Drop();
-            errno = n < 0 ? -n : EIO;
-            return false;
-        }
-        submitted += static_cast<size_t>(n);
+    // Reads of cached pages are done within the submitting call; the others are waited for below.
+    while (io_uring_sq_ready(&ring_) > 0) {
+        const int n = io_uring_submit(&ring_);
+        if (n > 0 || n == -EINTR) continue;
+        // The ring is in an unknown state: later pieces go one at a time.
+        Drop();
+        errno = n < 0 ? -n : EIO;
+        return false;
     }
     int error = 0;
     for (size_t done = 0; done < pieces.size(); ++done) {
