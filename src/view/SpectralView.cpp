@@ -53,7 +53,7 @@ bool SpectralView::ComputeFromFile(const DocState& state, int32_t channels, int3
     const int64_t start = state.startView[level];
     const int64_t end = state.endView[level];
     const int64_t length = end != start ? end - start + 2 * channels : 0;
-    width = length > 0 ? std::min(width, kMaxColumns) : 0;
+    width = length > 0 ? std::clamp(width, 0, kMaxColumns) : 0;
     const size_t windowSamples = static_cast<size_t>(kSize) * channels;
     windows_.assign(windowSamples * width, 0);
     pieces_.resize(width);
@@ -81,7 +81,7 @@ bool SpectralView::ComputeFromFile(const DocState& state, int32_t channels, int3
 }
 
 void SpectralView::ComputeFromBlock(std::span<const int16_t> samples, int32_t channels, int32_t width) {
-    width = std::min(width, kMaxColumns);
+    width = std::clamp(width, 0, kMaxColumns);
     const auto length = static_cast<int64_t>(samples.size());
     const auto first = [&](int32_t c) { return static_cast<size_t>(ColumnStart(c, length, width, 0, channels, channels)); };
     int32_t count = 0;
@@ -94,7 +94,7 @@ void SpectralView::ComputeFromBlock(std::span<const int16_t> samples, int32_t ch
 
 void SpectralView::Prepare(int32_t width, std::array<int32_t, 2> heights, int32_t channels, bool selection,
                            std::array<bool, 2> dimmed) {
-    width = std::min(width, kMaxColumns);
+    width = std::clamp(width, 0, kMaxColumns);
     if (stale_ || width != width_ || heights != heights_) rendered_ = {};
     width_ = width;
     heights_ = heights;

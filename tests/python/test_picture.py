@@ -50,6 +50,22 @@ class PictureTest(unittest.TestCase):
         self.assertLessEqual(set(outside), {BACKGROUND, GRID})
         self.assertGreater(outside.count(BACKGROUND) / len(outside), 0.8)
 
+    def test_the_spectral_view_can_be_chosen_before_the_control_has_a_window(self):
+        ed = audioeditor.Dispatch(PROGID)
+        ed.TempDirectory = self.dir + "/"
+        ed.New(8000, 1)
+        # A tone at a quarter of the rate: bin 16 of 32, the middle of the lane.
+        ed.PutSampleArray([(0, 10000, 0, -10000)[i % 4] for i in range(8000)])
+        ed.TypeView = 1
+        self.assertEqual(ed.LastErrorNum, 0)
+        site = audioeditor.Container(ed, WIDTH, HEIGHT)
+        site.paint()
+        column = WIDTH // 2
+        rows = [site.pixel(column, y) for y in range(20, HEIGHT - 30)]
+        self.assertGreater(len(set(rows)), 3)  # the tone's band stands out of the quiet bins
+        del site
+        ed.Close()
+
     def test_resize_lays_out_again(self):
         self.site.paint()
         self.site.resize(400, 200)

@@ -68,6 +68,18 @@ TEST_F(SpectralViewTest, AToneAtAQuarterOfTheRateLightsBinSixteenInEveryColumn) 
     }
 }
 
+// Before a host gives the control a window the view has no width (or a negative one): nothing
+// is analysed and nothing fails.
+TEST_F(SpectralViewTest, AViewWithoutWidthAnalysesNothing) {
+    const DocState state = Document(Tone(kRate, kRate / 4.0), 1);
+    for (const int32_t width : {0, -4}) {
+        EXPECT_TRUE(view_->ComputeFromFile(state, 1, width));
+        view_->ComputeFromBlock(Tone(400, 100), 1, width);
+        view_->Prepare(width, {64, 0}, 1, true, {false, false});
+    }
+    EXPECT_EQ(view_->Level(0, 0, 16), 0);  // as made: never analysed
+}
+
 TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
     const DocState state = Document(std::vector<int16_t>(2 * kRate), 2);
     ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
