@@ -62,6 +62,10 @@ protected:
         EXPECT_FALSE(ReadPieces(directory, pieces));
         EXPECT_EQ(errno, EISDIR);
         ::close(directory);
+        // A piece that cannot be meant is refused before anything is read.
+        FilePiece negative{0, buffers[0].data(), -1};
+        EXPECT_FALSE(file.ReadPieces({&negative, 1}));
+        EXPECT_EQ(file.LastError(), EINVAL);
     }
 
     test::ScratchDir dir_;

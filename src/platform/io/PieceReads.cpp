@@ -106,6 +106,10 @@ bool PieceRing::ReadBatch(int fd, std::span<FilePiece> pieces) {
 }  // namespace
 
 bool ReadPieces(int fd, std::span<FilePiece> pieces) {
+    if (std::any_of(pieces.begin(), pieces.end(), [](const FilePiece& p) { return p.length < 0 || p.offset < 0; })) {
+        errno = EINVAL;
+        return false;
+    }
     PieceRing& ring = ThisThreadsRing();
     if (!ring.Ready()) {
         return std::all_of(pieces.begin(), pieces.end(), [fd](FilePiece& piece) { return ReadOne(fd, piece); });

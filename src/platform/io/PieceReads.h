@@ -17,7 +17,7 @@ struct FilePiece {
 };
 
 // Reads every piece of fd; false on the first I/O error, with errno set (the pieces' `got` are
-// then unspecified).
+// then unspecified), and false with EINVAL, reading nothing, for a negative offset or length.
 bool ReadPieces(int fd, std::span<FilePiece> pieces);
 
 // False when the pieces go one read at a time here (for tests that want both ways covered).
