@@ -1,5 +1,5 @@
 // Test support: a private temporary directory per test (removed afterwards) and a global check
-// that the tests leave no working file in the system's temporary directory.
+// that the tests leave no working file in the temporary directory.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <stdlib.h>
 #include <string>
 
 namespace vesk::test {
@@ -50,18 +51,27 @@ private:
     std::filesystem::path path_;
 };
 
-// Fails the run when working files appeared in the system temporary directory.
+// Gives the test program a temporary directory of its own (TMPDIR points into it for the whole
+// run, so the control's default working files land there) and fails the run when working files
+// are left in it. A directory of its own, because ctest runs programs side by side and a
+// working file another program has open for a moment is no leftover of this one.
 class LeftoverFileCheck : public testing::Environment {
 public:
-    void SetUp() override { before_ = WorkingFilesIn(SystemTempDir()); }
+    void SetUp() override {
+        std::string pattern = (SystemTempDir() / "vesk-tests-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) return;
+        dir_ = pattern;
+        setenv("TMPDIR", dir_.c_str(), 1);
+    }
     void TearDown() override {
-        for (const auto& name : WorkingFilesIn(SystemTempDir())) {
-            EXPECT_TRUE(before_.count(name)) << "working file left behind: " << name;
-        }
+        if (dir_.empty()) return;
+        for (const auto& name : WorkingFilesIn(dir_)) ADD_FAILURE() << "working file left behind: " << name;
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
     }
 
 private:
-    std::set<std::string> before_;
+    std::filesystem::path dir_;
 };
 
 }  // namespace vesk::test

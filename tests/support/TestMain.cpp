@@ -1,5 +1,5 @@
-// Entry point of every GoogleTest program: runs the tests, then checks that no working file
-// ("vsk*.tmp") was left in the temporary directory by them.
+// Entry point of every GoogleTest program: runs the tests in a temporary directory of their own,
+// then checks that no working file ("vsk*.tmp") was left in it.
 #include <gtest/gtest.h>
 
 #include "support/TempDirGuard.h"
