@@ -7,6 +7,7 @@ import struct
 import tempfile
 
 import audioeditor
+from event_recorder import Recorder
 
 PROGID = "VeskAudioEditor.AudioEditor"
 FILEACCESS = -18
@@ -14,17 +15,6 @@ FILEACCESS = -18
 # Little-endian 16-bit samples whose bytes are CR LF (0x0A0D) and EOF (0x1A): a copy that goes
 # through anything text-like or stops at a DOS end-of-file mark mangles them.
 RISKY = [0x0A0D, 0x1A, 0x1A0D, 0x0A1A, -1, 0, 32767, -32768]
-
-
-class Recorder:
-    def __init__(self):
-        self.events = []
-
-    def OnError(self, code):
-        self.events.append(("Error", code))
-
-    def OnEndOperation(self):
-        self.events.append(("EndOperation",))
 
 
 def editor(rate, channels, samples=()):

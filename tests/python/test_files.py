@@ -9,6 +9,7 @@ import unittest
 import wave
 
 import audioeditor
+from event_recorder import Recorder
 
 PROGID = "VeskAudioEditor.AudioEditor"
 FORMATFILE, FILEACCESS = -12, -18
@@ -47,17 +48,6 @@ def markers_of(editor):
         m.Num = n
         found.append((m.Position, m.Length, m.Label))
     return found
-
-
-class Recorder:
-    def __init__(self):
-        self.events = []
-
-    def OnError(self, code):
-        self.events.append(("Error", code))
-
-    def OnEndOperation(self):
-        self.events.append(("EndOperation",))
 
 
 class FileTest(unittest.TestCase):

@@ -8,6 +8,7 @@ import tempfile
 import unittest
 
 import audioeditor
+from event_recorder import Recorder
 
 PROGID = "VeskAudioEditor.AudioEditor"
 MEMORY, FORMATNOTSUPPORT, FILEACCESS, INVALIDPARAM = -11, -13, -18, -20
@@ -21,17 +22,6 @@ def wav_header(rate, channels, data_bytes, bits=16):
     riff_size = min(4 + 8 + len(fmt) + 8 + data_bytes, 0xFFFFFFFF)
     return (b"RIFF" + struct.pack("<I", riff_size) + b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt +
             b"data" + struct.pack("<I", min(data_bytes, 0xFFFFFFFF)))
-
-
-class Recorder:
-    def __init__(self):
-        self.events = []
-
-    def OnError(self, code):
-        self.events.append(("Error", code))
-
-    def OnEndOperation(self):
-        self.events.append(("EndOperation",))
 
 
 class LimitTest(unittest.TestCase):
