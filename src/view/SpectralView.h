@@ -1,7 +1,7 @@
-// The spectral view: one short-time spectrum per pixel column of the visible range (from the
-// working file) or of a block of captured samples (while recording), drawn as a spectrogram per
-// channel, frequency upwards from 0 at the lane's bottom to half the rate at its top. Each
-// channel has three pictures: normal, selected and not operated.
+// The spectral view: a short spectrum for every pixel column of the visible range (read from the
+// working file) or of a block of captured samples (while recording), drawn per channel with low
+// frequencies at the bottom of the lane and half the rate at its top. A channel is drawn in
+// three looks, each a picture of its own: as it is, selected, and out of operation.
 #pragma once
 
 #include <array>

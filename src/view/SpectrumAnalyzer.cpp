@@ -51,9 +51,9 @@ SpectrumAnalyzer::SpectrumAnalyzer() : fft_(kSize), time_(kSize), spectrum_(kSiz
     }
 }
 
-// The powers are those of a Hartley transform of the windowed samples, H[k]² + H[N−k]² over N/2
-// (H[0]² over N/2 at bin 0); for real input that is 4·|X[k]|²/N (2·|X[0]|²/N) of the Fourier
-// transform X.
+// The power of bin k is 4·|X[k]|²/N of the windowed samples' transform X: a real signal's energy
+// at a frequency is split between X[k] and its mirror X[N−k], and both halves are counted. The
+// bin at 0 Hz has no mirror and counts 2·|X[0]|²/N.
 void SpectrumAnalyzer::Analyze(std::span<const int16_t> frames, int channels, int channel, Levels& levels) {
     const size_t available = frames.size() / static_cast<size_t>(channels);
     for (size_t i = 0; i < kSize; ++i) {

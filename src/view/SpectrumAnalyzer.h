@@ -1,6 +1,7 @@
-// The short-time power spectrum of one pixel column: 64 samples of a channel under a sin² window,
-// transformed, and the power of each of the 32 bins below half the rate as a level in decibels
-// (10·log10 of the power, truncated; −20 for no power at all).
+// What one pixel column of the spectral view shows: 64 samples of one channel, tapered towards
+// both ends (sine squared) so that the cut at the column's edges does not spread energy over
+// every bin, Fourier-transformed; each of the 32 bins below half the rate becomes a level in
+// whole decibels of its power (truncated towards zero; −20 stands for no power at all).
 #pragma once
 
 #include <array>

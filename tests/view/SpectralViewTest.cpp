@@ -1,5 +1,5 @@
 // The spectral view: levels per column and bin from a working file and from a captured block,
-// the colour ramps, and the pictures the lanes copy.
+// the colours, and the pictures the lanes copy.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -51,7 +51,7 @@ protected:
     std::unique_ptr<SpectralView> view_ = std::make_unique<SpectralView>();
 };
 
-TEST_F(SpectralViewTest, AToneAtAQuarterOfTheRateLightsBinSixteenInEveryColumn) {
+TEST_F(SpectralViewTest, AToneIsLoudestInItsOwnBinInEveryColumn) {
     // Both widths: a narrow view is analysed on one thread, a wide one in two halves.
     for (const int32_t width : {kWidth, 1000}) {
         const DocState state = Document(Tone(kRate, kRate / 4.0, 2), 2);
@@ -80,7 +80,7 @@ TEST_F(SpectralViewTest, AViewWithoutWidthAnalysesNothing) {
     EXPECT_EQ(view_->Level(0, 0, 16), 0);  // as made: never analysed
 }
 
-TEST_F(SpectralViewTest, SilenceIsTheFirstColourOfEachRamp) {
+TEST_F(SpectralViewTest, SilenceDrawsTheQuietestColourOfEachPicture) {
     const DocState state = Document(std::vector<int16_t>(2 * kRate), 2);
     ASSERT_TRUE(view_->ComputeFromFile(state, 2, kWidth));
     // A selection is shown and the second channel is not operated: those pictures are drawn.
